@@ -1,0 +1,48 @@
+#include "toolkit/ClassInfo.h"
+
+#include <vector>
+
+#include "toolkit/Ascii.h"
+
+namespace tk {
+
+const PropInfo* ClassInfo::FindProperty(std::string_view name) const {
+  for (const ClassInfo* c = this; c != nullptr; c = c->parent) {
+    for (const PropInfo& p : c->properties) {
+      if (SameTextAscii(p.name, name)) return &p;
+    }
+  }
+  return nullptr;
+}
+
+const MethodInfo* ClassInfo::FindMethod(std::string_view name) const {
+  for (const ClassInfo* c = this; c != nullptr; c = c->parent) {
+    for (const MethodInfo& m : c->methods) {
+      if (SameTextAscii(m.name, name)) return &m;
+    }
+  }
+  return nullptr;
+}
+
+namespace {
+std::vector<const ClassInfo*>& Registry() {
+  static std::vector<const ClassInfo*> classes;
+  return classes;
+}
+}  // namespace
+
+void RegisterClass(const ClassInfo& info) {
+  for (const ClassInfo* c : Registry()) {
+    if (c == &info) return;
+  }
+  Registry().push_back(&info);
+}
+
+const ClassInfo* FindClass(std::string_view name) {
+  for (const ClassInfo* c : Registry()) {
+    if (SameTextAscii(c->name, name)) return c;
+  }
+  return nullptr;
+}
+
+}  // namespace tk

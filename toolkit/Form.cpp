@@ -1,0 +1,112 @@
+#include "toolkit/Form.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Properties.h"
+
+namespace tk {
+
+namespace {
+constexpr std::string_view kBorderStyles[] = {"bsNone",   "bsSingle",     "bsSizeable",
+                                              "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+constexpr std::string_view kPositions[] = {"poDesigned", "poDefault", "poScreenCenter"};
+}  // namespace
+
+const ClassInfo& TCustomForm::StaticClass() {
+  static const PropInfo props[] = {
+      // The outer size follows the client size; only the client size is stored.
+      IntProperty<TControl, &TControl::Width, &TControl::SetWidth>("Width", Stored::Never),
+      IntProperty<TControl, &TControl::Height, &TControl::SetHeight>("Height", Stored::Never),
+  };
+  static const ClassInfo info{"TCustomForm", &TWinControl::StaticClass(), props};
+  return info;
+}
+
+const ClassInfo& TForm::StaticClass() {
+  static const PropInfo props[] = {
+      ObjectProperty<TControl, &TControl::Action>("Action", Stored::Never),
+      EnumProperty<TCustomForm, &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle>(
+          "BorderStyle", kBorderStyles, bsSizeable),
+      StringProperty<TControl, &TControl::Caption, &TControl::SetCaption>("Caption"),
+      IntProperty<TCustomForm, &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight>(
+          "ClientHeight", Stored::Always),
+      IntProperty<TCustomForm, &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth>(
+          "ClientWidth", Stored::Always),
+      OrdinalProperty<TControl, &TControl::Color, &TControl::SetColor>(
+          "Color", OrdinalType::Integer, clBtnFace, Stored::IfNotDefault),
+      ObjectProperty<TControl, static_cast<const TFont& (TControl::*)() const>(&TControl::Font)>(
+          "Font", Stored::Always),
+      EventProperty<TCustomForm, &TCustomForm::OnClose>("OnClose"),
+      EventProperty<TCustomForm, &TCustomForm::OnShow>("OnShow"),
+      EnumProperty<TCustomForm, &TCustomForm::Position, &TCustomForm::SetPosition>(
+          "Position", kPositions, poDesigned),
+  };
+  static const ClassInfo info{"TForm", &TCustomForm::StaticClass(), props};
+  return info;
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) { SetVisible(false); }
+
+TCustomForm::~TCustomForm() {
+  if (Application().MainForm() == this) Application().SetMainForm(nullptr);
+}
+
+TRect TCustomForm::Frame() const { return Application().GetBackend().FrameInsets(borderStyle_); }
+
+std::int32_t TCustomForm::Width() const {
+  const TRect f = Frame();
+  return clientWidth_ + f.left + f.right;
+}
+
+std::int32_t TCustomForm::Height() const {
+  const TRect f = Frame();
+  return clientHeight_ + f.top + f.bottom;
+}
+
+void TCustomForm::SetBounds(std::int32_t left, std::int32_t top, std::int32_t width,
+                            std::int32_t height) {
+  const TRect f = Frame();
+  clientWidth_ = width - f.left - f.right;
+  clientHeight_ = height - f.top - f.bottom;
+  TControl::SetBounds(left, top, width, height);
+}
+
+void TCustomForm::SetClientWidth(std::int32_t w) {
+  if (w == clientWidth_) return;
+  clientWidth_ = w;
+  TControl::SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TCustomForm::SetClientHeight(std::int32_t h) {
+  if (h == clientHeight_) return;
+  clientHeight_ = h;
+  TControl::SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TCustomForm::SetBorderStyle(std::int32_t style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  NotifyPeer(Aspect::Kind);
+}
+
+void TCustomForm::Show() {
+  closed_ = false;
+  if (!shown_ && position_ == poScreenCenter) {
+    const TRect area = Application().GetBackend().WorkArea();
+    SetBounds(area.left + (area.Width() - Width()) / 2, area.top + (area.Height() - Height()) / 2,
+              Width(), Height());
+  }
+  HandleNeeded();
+  shown_ = true;
+  OnShow(this);
+  SetVisible(true);
+}
+
+void TCustomForm::Close() {
+  if (closed_) return;
+  closed_ = true;
+  OnClose(this);
+  SetVisible(false);
+  if (Application().MainForm() == this) Application().Terminate();
+}
+
+}  // namespace tk
