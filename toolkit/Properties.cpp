@@ -43,3 +43,35 @@ TObject* GetObjectProp(const TObject& object, std::string_view name) {
 }
 
 }  // namespace tk
+
+#include "toolkit/StringList.h"
+
+namespace tk {
+
+bool IsPropertyStored(const TObject& object, const PropInfo& prop) {
+  if (prop.isStored != nullptr) return prop.isStored(object);
+  switch (prop.stored) {
+    case Stored::Never:
+      return false;
+    case Stored::Always:
+      return true;
+    case Stored::IfNotDefault:
+      break;
+  }
+  switch (prop.kind) {
+    case PropKind::String:
+      return prop.getString != nullptr && !prop.getString(object).empty();
+    case PropKind::Ordinal:
+      return prop.getOrdinal != nullptr && prop.getOrdinal(object) != prop.defaultValue;
+    case PropKind::Object: {
+      TObject* value = prop.getObject != nullptr ? prop.getObject(object) : nullptr;
+      if (auto* list = DynamicCast<TStrings>(value)) return list->Count() > 0;
+      return value != nullptr;
+    }
+    case PropKind::Event:
+      return prop.getMethodName != nullptr && !prop.getMethodName(object).empty();
+  }
+  return false;
+}
+
+}  // namespace tk

@@ -117,3 +117,10 @@ void SetOrdProp(TObject& object, std::string_view name, std::int32_t value);
 TObject* GetObjectProp(const TObject& object, std::string_view name);
 
 }  // namespace tk
+
+namespace tk {
+// Whether a stored description carries the property's value for this object: by the property's
+// rule (a default is stored only when it differs, a string list only when it has items, an event
+// only when bound by name).
+bool IsPropertyStored(const TObject& object, const PropInfo& prop);
+}  // namespace tk

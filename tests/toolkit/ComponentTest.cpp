@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "HeadlessApp.h"
+#include "tests/support/HeadlessApp.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/StdCtrls.h"

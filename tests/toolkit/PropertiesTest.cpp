@@ -1,7 +1,7 @@
 #include <set>
 #include <string>
 
-#include "HeadlessApp.h"
+#include "tests/support/HeadlessApp.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Form.h"

@@ -1,6 +1,6 @@
 #include <stdexcept>
 
-#include "HeadlessApp.h"
+#include "tests/support/HeadlessApp.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Errors.h"
 
