@@ -1,0 +1,63 @@
+// The file system as the uninstaller sees it: a handful of primitives that map one to one onto
+// system calls, and the helpers built on them. Paths are Windows paths in UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/OsError.h"
+
+namespace plat {
+
+namespace attr {
+inline constexpr std::uint32_t kReadOnly = 0x1;
+inline constexpr std::uint32_t kHidden = 0x2;
+inline constexpr std::uint32_t kSystem = 0x4;
+inline constexpr std::uint32_t kVolumeLabel = 0x8;
+inline constexpr std::uint32_t kDirectory = 0x10;
+inline constexpr std::uint32_t kArchive = 0x20;
+inline constexpr std::uint32_t kNormal = 0x80;  // reported for a file without any other attribute
+inline constexpr std::uint32_t kReparsePoint = 0x400;
+// The runtime's enumeration filters: every entry but directories, and directories with files.
+inline constexpr std::uint32_t kAnyFile = 47;
+inline constexpr std::uint32_t kDirectoryFilter = kDirectory;
+}  // namespace attr
+
+struct DirEntry {
+  std::string name;
+  std::uint32_t attributes = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Every entry matching `pattern`, a directory followed by a wildcard mask ("C:\x\*.*"), in the
+  // system's order and including "." and "..". A missing directory lists nothing.
+  virtual std::vector<DirEntry> Enumerate(std::string_view pattern) = 0;
+  virtual OsError RemoveFile(std::string_view path) = 0;
+  virtual OsError SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
+  virtual OsError RemoveDir(std::string_view path) = 0;
+  virtual OsError MakeDir(std::string_view path) = 0;
+  // Nothing when the path does not exist (or cannot be queried).
+  virtual std::optional<std::uint32_t> GetAttributes(std::string_view path) = 0;
+  // The path with every short (8.3) component expanded; nothing when the conversion fails.
+  virtual std::optional<std::string> LongPathName(std::string_view path) = 0;
+};
+
+// The runtime's filtered enumeration: an entry is left out when it carries any of hidden, system,
+// volume label or directory that `filter` lacks. Other attributes never exclude an entry.
+std::vector<DirEntry> FindEntries(FileSystem& fs, std::string_view pattern, std::uint32_t filter);
+
+bool IsExistingDirectory(FileSystem& fs, std::string_view path);
+// True for an existing entry that is not a directory.
+bool FileExists(FileSystem& fs, std::string_view path);
+
+constexpr bool IsLink(const DirEntry& entry) {
+  return (entry.attributes & attr::kReparsePoint) != 0;
+}
+
+}  // namespace plat

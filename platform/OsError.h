@@ -1,0 +1,23 @@
+// The operating system's error codes that the platform interfaces report and the fakes produce.
+// Every primitive answers 0 for success or one of these (or any other code the system gives).
+#pragma once
+
+#include <cstdint>
+
+namespace plat {
+
+using OsError = std::uint32_t;
+
+namespace err {
+inline constexpr OsError kSuccess = 0;
+inline constexpr OsError kFileNotFound = 2;
+inline constexpr OsError kPathNotFound = 3;
+inline constexpr OsError kAccessDenied = 5;
+inline constexpr OsError kSharingViolation = 32;
+inline constexpr OsError kDirNotEmpty = 145;
+inline constexpr OsError kAlreadyExists = 183;
+inline constexpr OsError kDirectory = 267;  // the name is not a directory
+inline constexpr OsError kCantResolveFilename = 1921;
+}  // namespace err
+
+}  // namespace plat

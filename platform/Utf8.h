@@ -1,0 +1,20 @@
+// UTF-8 text measured the way the Windows side sees it: in code points and UTF-16 units.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace plat {
+
+// Code points of `text`; a byte that does not start a valid sequence decodes as U+FFFD.
+std::u32string DecodeUtf8(std::string_view text);
+std::string EncodeUtf8(std::u32string_view codePoints);
+
+// How many UTF-16 units `text` takes.
+std::size_t Utf16Length(std::string_view text);
+// The first `units` UTF-16 units of `text`. A character whose surrogate pair the cut splits
+// becomes U+FFFD, as a lone surrogate does when converted back.
+std::string CutToUtf16Units(std::string_view text, std::size_t units);
+
+}  // namespace plat

@@ -1,0 +1,78 @@
+// An in-memory file system with Windows path semantics: drive letters, "\" (or "/") separators,
+// names compared without regard to case, "*" and "?" masks. It keeps attributes and refuses what
+// Windows refuses: deleting a read-only file (5), removing a non-empty directory (145), removing a
+// missing one (2, or 3 when its parent is missing). Links carry the reparse-point attribute; paths
+// through them reach their targets, while removing a link removes only the link. Locked entries
+// cannot be deleted (32), and any operation can be made to fail on a given path.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace plat {
+
+enum class FsOp {
+  kEnumerate,  // the path is the enumerated directory, without the mask
+  kRemoveFile,
+  kSetAttributes,
+  kRemoveDir,
+  kMakeDir,
+  kGetAttributes,
+  kLongPathName,
+};
+
+class FakeFileSystem : public FileSystem {
+ public:
+  // Starts with an empty drive C:, which is also the drive of paths that name none.
+  FakeFileSystem();
+  ~FakeFileSystem() override;
+  FakeFileSystem(const FakeFileSystem&) = delete;
+  FakeFileSystem& operator=(const FakeFileSystem&) = delete;
+
+  // Set-up. Missing parents are created as plain directories; an existing entry is replaced.
+  void AddDrive(char letter);
+  void AddFile(std::string_view path, std::uint32_t attributes = attr::kArchive);
+  void AddDirectory(std::string_view path, std::uint32_t attributes = attr::kDirectory);
+  // A link at `path` to the absolute path `target`, which need not exist.
+  void AddLink(std::string_view path, std::string_view target, bool directory);
+  // A locked entry cannot be deleted or removed, like a file another process holds open.
+  void Lock(std::string_view path);
+  // Makes `op` on `path` fail with `code` from now on.
+  void FailOn(FsOp op, std::string_view path, OsError code);
+  void ClearFailures();
+
+  // Inspection for tests; links are not followed at the last component.
+  bool Exists(std::string_view path) const;
+  std::size_t Calls(FsOp op) const { return calls_[static_cast<std::size_t>(op)]; }
+
+  std::vector<DirEntry> Enumerate(std::string_view pattern) override;
+  OsError RemoveFile(std::string_view path) override;
+  OsError SetAttributes(std::string_view path, std::uint32_t attributes) override;
+  OsError RemoveDir(std::string_view path) override;
+  OsError MakeDir(std::string_view path) override;
+  std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
+  std::optional<std::string> LongPathName(std::string_view path) override;
+
+ private:
+  struct Node;
+  struct Path;
+  struct Lookup;
+
+  Path Parse(std::string_view path) const;
+  Lookup Find(const Path& path, bool followLast, int depth = 0) const;
+  Node* Create(std::string_view path, std::uint32_t attributes);
+  bool Failing(FsOp op, std::string_view path, OsError& code);
+
+  std::map<char32_t, std::unique_ptr<Node>> drives_;
+  std::map<std::pair<FsOp, std::string>, OsError> failures_;
+  std::array<std::size_t, 7> calls_{};
+};
+
+}  // namespace plat

@@ -1,0 +1,23 @@
+// Every fake platform service in one place, for tests that run the application off the system.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/fake/FakeEnvironment.h"
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeIniFiles.h"
+#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeWindowList.h"
+
+namespace plat {
+
+struct FakePlatform {
+  FakeFileSystem fs;
+  FakeEnvironment env;
+  FakeIniFiles ini;
+  FakeRegistry registry;
+  FakeWindowList windows;
+
+  Platform Get() { return Platform{fs, env, ini, registry, windows}; }
+};
+
+}  // namespace plat

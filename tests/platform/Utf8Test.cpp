@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "platform/Utf8.h"
+
+namespace {
+
+const std::string kClef = "\xF0\x9D\x84\x9E";  // U+1D11E, a surrogate pair in UTF-16
+const std::string kReplacement = "\xEF\xBF\xBD";
+
+TEST(Utf8Test, CountsUtf16Units) {
+  EXPECT_EQ(plat::Utf16Length(""), 0u);
+  EXPECT_EQ(plat::Utf16Length("Menü"), 4u);
+  EXPECT_EQ(plat::Utf16Length("a" + kClef), 3u);
+}
+
+TEST(Utf8Test, InvalidBytesDecodeAsReplacement) {
+  EXPECT_EQ(plat::DecodeUtf8("a\xFF"
+                             "b"),
+            std::u32string(U"a\uFFFDb"));
+  EXPECT_EQ(plat::DecodeUtf8("\xC3"), std::u32string(U"\uFFFD"));            // cut short
+  EXPECT_EQ(plat::DecodeUtf8("\xC0\xAF"), std::u32string(U"\uFFFD\uFFFD"));  // overlong
+}
+
+TEST(Utf8Test, EncodeReversesDecode) {
+  const std::string text = "Ścieżka ü " + kClef;
+  EXPECT_EQ(plat::EncodeUtf8(plat::DecodeUtf8(text)), text);
+}
+
+TEST(Utf8Test, CutKeepsWholeCharacters) {
+  EXPECT_EQ(plat::CutToUtf16Units("Menü 6.1", 4), "Menü");
+  EXPECT_EQ(plat::CutToUtf16Units("short", 255), "short");
+  EXPECT_EQ(plat::CutToUtf16Units("ab" + kClef, 4), "ab" + kClef);
+}
+
+TEST(Utf8Test, CutThroughSurrogatePairLeavesReplacement) {
+  EXPECT_EQ(plat::CutToUtf16Units("ab" + kClef + "c", 3), "ab" + kReplacement);
+}
+
+}  // namespace

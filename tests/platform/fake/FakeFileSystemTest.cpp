@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakeFileSystem.h"
+
+namespace {
+
+using namespace plat;
+using attr::kArchive;
+using attr::kDirectory;
+using attr::kReadOnly;
+using attr::kReparsePoint;
+
+std::vector<std::string> Names(const std::vector<DirEntry>& entries) {
+  std::vector<std::string> names;
+  for (const DirEntry& e : entries) names.push_back(e.name);
+  return names;
+}
+
+TEST(FakeFileSystemTest, NamesMatchWithoutRegardToCase) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\Programme\\Menü.TXT");
+  EXPECT_TRUE(fs.Exists("c:\\PROGRAMME\\MENÜ.txt"));
+  EXPECT_TRUE(fs.Exists("C:/programme/menü.txt"));
+  EXPECT_FALSE(fs.Exists("C:\\programme\\menu.txt"));
+  EXPECT_FALSE(fs.Exists("D:\\programme\\menü.txt"));
+}
+
+TEST(FakeFileSystemTest, EnumerationListsDotEntriesBelowTheRoot) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\d\\B.txt");
+  fs.AddFile("C:\\d\\a.log");
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\*.*")),
+            (std::vector<std::string>{".", "..", "a.log", "B.txt"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\*")), (std::vector<std::string>{"d"}));
+}
+
+TEST(FakeFileSystemTest, EnumerationAppliesTheMask) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\d\\B.TXT");
+  fs.AddFile("C:\\d\\a.log");
+  fs.AddFile("C:\\d\\noext");
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\*.txt")), (std::vector<std::string>{"B.TXT"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\?.log")), (std::vector<std::string>{"a.log"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\noext.*")), (std::vector<std::string>{"noext"}));
+}
+
+TEST(FakeFileSystemTest, EnumerationOfMissingDirectoryOrFileIsEmpty) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\d\\file");
+  EXPECT_TRUE(fs.Enumerate("C:\\missing\\*.*").empty());
+  EXPECT_TRUE(fs.Enumerate("C:\\d\\file\\*.*").empty());
+  EXPECT_TRUE(fs.Enumerate("Q:\\*.*").empty());
+}
+
+TEST(FakeFileSystemTest, FileWithoutAttributesReportsNormal) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\f", kReadOnly | kArchive);
+  ASSERT_EQ(fs.SetAttributes("C:\\f", 0), 0u);
+  EXPECT_EQ(fs.GetAttributes("C:\\f"), attr::kNormal);
+}
+
+TEST(FakeFileSystemTest, SettingAttributesKeepsTheKindOfEntry) {
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\d", kDirectory | kReadOnly);
+  fs.AddFile("C:\\f");
+  EXPECT_EQ(fs.SetAttributes("C:\\d", 0), 0u);
+  EXPECT_EQ(fs.GetAttributes("C:\\d"), kDirectory);
+  EXPECT_EQ(fs.SetAttributes("C:\\f", kDirectory | kReadOnly), 0u);
+  EXPECT_EQ(fs.GetAttributes("C:\\f"), kReadOnly);
+  EXPECT_EQ(fs.SetAttributes("C:\\missing", 0), err::kFileNotFound);
+}
+
+TEST(FakeFileSystemTest, DeletingRefusesWhatWindowsRefuses) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\d\\readonly", kReadOnly);
+  fs.AddFile("C:\\d\\locked");
+  fs.Lock("C:\\d\\locked");
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\readonly"), err::kAccessDenied);
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\locked"), err::kSharingViolation);
+  EXPECT_EQ(fs.RemoveFile("C:\\d"), err::kAccessDenied);
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\missing"), err::kFileNotFound);
+  EXPECT_EQ(fs.RemoveFile("C:\\missing\\file"), err::kPathNotFound);
+  EXPECT_TRUE(fs.Exists("C:\\d\\readonly"));
+  EXPECT_TRUE(fs.Exists("C:\\d\\locked"));
+}
+
+TEST(FakeFileSystemTest, RemovingDirectoriesRefusesWhatWindowsRefuses) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\full\\file");
+  fs.AddDirectory("C:\\readonly", kDirectory | kReadOnly);
+  fs.AddDirectory("C:\\locked");
+  fs.Lock("C:\\locked");
+  EXPECT_EQ(fs.RemoveDir("C:\\full"), err::kDirNotEmpty);
+  EXPECT_EQ(fs.RemoveDir("C:\\full\\file"), err::kDirectory);
+  EXPECT_EQ(fs.RemoveDir("C:\\readonly"), err::kAccessDenied);
+  EXPECT_EQ(fs.RemoveDir("C:\\locked"), err::kSharingViolation);
+  EXPECT_EQ(fs.RemoveDir("C:\\missing"), err::kFileNotFound);
+  EXPECT_EQ(fs.RemoveDir("C:\\missing\\sub"), err::kPathNotFound);
+  EXPECT_EQ(fs.RemoveDir("C:\\"), err::kAccessDenied);
+}
+
+TEST(FakeFileSystemTest, RemovesEmptyDirectory) {
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\a\\b");
+  EXPECT_EQ(fs.RemoveDir("c:\\A\\B\\"), 0u);
+  EXPECT_FALSE(fs.Exists("C:\\a\\b"));
+  EXPECT_TRUE(fs.Exists("C:\\a"));
+}
+
+TEST(FakeFileSystemTest, MakeDirNeedsParentAndFreeName) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\file");
+  EXPECT_EQ(fs.MakeDir("C:\\new"), 0u);
+  EXPECT_EQ(fs.GetAttributes("C:\\new"), kDirectory);
+  EXPECT_EQ(fs.MakeDir("C:\\NEW"), err::kAlreadyExists);
+  EXPECT_EQ(fs.MakeDir("C:\\file"), err::kAlreadyExists);
+  EXPECT_EQ(fs.MakeDir("C:\\missing\\new"), err::kPathNotFound);
+}
+
+class FakeLinkTest : public ::testing::Test {
+ protected:
+  FakeLinkTest() {
+    fs.AddFile("C:\\outside\\keep.txt");
+    fs.AddLink("C:\\tree\\link", "C:\\outside", true);
+    fs.AddLink("C:\\tree\\filelink", "C:\\outside\\keep.txt", false);
+  }
+  FakeFileSystem fs;
+};
+
+TEST_F(FakeLinkTest, LinkReportsItsOwnAttributes) {
+  EXPECT_EQ(fs.GetAttributes("C:\\tree\\link"), kDirectory | kReparsePoint);
+  EXPECT_EQ(fs.GetAttributes("C:\\tree\\filelink"), kArchive | kReparsePoint);
+}
+
+TEST_F(FakeLinkTest, PathsThroughLinkReachTheTarget) {
+  EXPECT_EQ(Names(fs.Enumerate("C:\\tree\\link\\*.*")),
+            (std::vector<std::string>{".", "..", "keep.txt"}));
+  EXPECT_EQ(fs.RemoveFile("C:\\tree\\link\\keep.txt"), 0u);
+  EXPECT_FALSE(fs.Exists("C:\\outside\\keep.txt"));
+}
+
+TEST_F(FakeLinkTest, SettingAttributesReachesTheTarget) {
+  EXPECT_EQ(fs.SetAttributes("C:\\tree\\link", kDirectory | kReadOnly), 0u);
+  EXPECT_EQ(fs.GetAttributes("C:\\outside"), kDirectory | kReadOnly);
+}
+
+TEST_F(FakeLinkTest, RemovingLinksLeavesTargets) {
+  EXPECT_EQ(fs.RemoveDir("C:\\tree\\link"), 0u);
+  EXPECT_EQ(fs.RemoveFile("C:\\tree\\filelink"), 0u);
+  EXPECT_FALSE(fs.Exists("C:\\tree\\link"));
+  EXPECT_FALSE(fs.Exists("C:\\tree\\filelink"));
+  EXPECT_TRUE(fs.Exists("C:\\outside\\keep.txt"));
+}
+
+TEST_F(FakeLinkTest, LinkKindDecidesHowItIsRemoved) {
+  EXPECT_EQ(fs.RemoveFile("C:\\tree\\link"), err::kAccessDenied);
+  EXPECT_EQ(fs.RemoveDir("C:\\tree\\filelink"), err::kDirectory);
+}
+
+TEST(FakeFileSystemTest, FailureHitsOnlyItsOperationAndPath) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\d\\a");
+  fs.AddFile("C:\\d\\b");
+  fs.FailOn(FsOp::kRemoveFile, "c:\\D\\A", 1234);
+  fs.FailOn(FsOp::kEnumerate, "C:\\d", 5);
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\a"), 1234u);
+  EXPECT_TRUE(fs.Exists("C:\\d\\a"));
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\a"), kArchive);
+  EXPECT_TRUE(fs.Enumerate("C:\\d\\*.*").empty());
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\b"), 0u);
+  fs.ClearFailures();
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\a"), 0u);
+}
+
+TEST(FakeFileSystemTest, CountsCallsPerOperation) {
+  FakeFileSystem fs;
+  fs.GetAttributes("C:\\x");
+  fs.GetAttributes("C:\\y");
+  fs.Enumerate("C:\\*.*");
+  EXPECT_EQ(fs.Calls(FsOp::kGetAttributes), 2u);
+  EXPECT_EQ(fs.Calls(FsOp::kEnumerate), 1u);
+  EXPECT_EQ(fs.Calls(FsOp::kRemoveFile), 0u);
+}
+
+TEST(FakeFileSystemTest, LongPathNameSpellsComponentsAsCreated) {
+  FakeFileSystem fs;
+  fs.AddDirectory("C:\\Users\\Anna\\Temp");
+  EXPECT_EQ(fs.LongPathName("c:\\users\\ANNA\\temp\\"), "c:\\Users\\Anna\\Temp\\");
+  EXPECT_EQ(fs.LongPathName("C:\\users\\anna\\temp"), "C:\\Users\\Anna\\Temp");
+  EXPECT_EQ(fs.LongPathName("C:\\users\\missing\\"), std::nullopt);
+}
+
+}  // namespace
