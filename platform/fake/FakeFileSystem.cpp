@@ -47,8 +47,12 @@ struct FakeFileSystem::Path {
   bool trailingSeparator = false;
 
   std::string FailureKey() const {
-    std::string key = EncodeUtf8(std::u32string(1, drive)) + ":";
-    for (const std::string& name : names) key += "\\" + FoldCase(name);
+    std::string key = EncodeUtf8(std::u32string(1, drive));
+    key += ':';
+    for (const std::string& name : names) {
+      key += '\\';
+      key += FoldCase(name);
+    }
     return key;
   }
 };

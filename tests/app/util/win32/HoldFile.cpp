@@ -1,0 +1,24 @@
+// Test helper: holds a file open without delete sharing, as another program would, until the
+// release event is set (or a minute passes, or the process is killed).
+// Usage: zova_hold_file <file> <ready event> <release event>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include "platform/win32/UniqueHandle.h"
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv || argc != 4) return 2;
+  plat::UniqueFileHandle file(CreateFileW(argv[1], GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return 3;
+  plat::UniqueKernelHandle ready(OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[2]));
+  plat::UniqueKernelHandle release(OpenEventW(SYNCHRONIZE, FALSE, argv[3]));
+  LocalFree(argv);
+  if (!ready || !release) return 4;
+  SetEvent(ready.Get());
+  WaitForSingleObject(release.Get(), 60000);
+  return 0;
+}

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/Utf16.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "tests/support/win32/ScratchDir.h"
+
+namespace {
+
+using namespace plat;
+
+class Win32FileSystemTest : public ::testing::Test {
+ protected:
+  testsupport::ScratchDir scratch;
+  Win32FileSystem fs;
+};
+
+// Wine reports every file as due for archiving, whatever was set; the tests look past that.
+std::uint32_t WithoutArchive(std::uint32_t attributes) {
+  return attributes & ~attr::kArchive;
+}
+
+std::uint32_t AttributesOf(const std::vector<DirEntry>& entries, std::string_view name) {
+  const auto found = std::find_if(entries.begin(), entries.end(),
+                                  [&](const DirEntry& e) { return e.name == name; });
+  return found == entries.end() ? 0xFFFFFFFFu : WithoutArchive(found->attributes);
+}
+
+TEST_F(Win32FileSystemTest, EnumerationReportsNamesAndAttributes) {
+  scratch.AddFile("d\\Menü.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  scratch.AddDirectory("d\\sub", FILE_ATTRIBUTE_SYSTEM);
+  const std::vector<DirEntry> entries = fs.Enumerate(scratch.Path("d\\*.*"));
+  EXPECT_EQ(entries.size(), 4u);
+  EXPECT_EQ(AttributesOf(entries, "."), attr::kDirectory);
+  EXPECT_EQ(AttributesOf(entries, "Menü.txt"), attr::kReadOnly | attr::kHidden);
+  EXPECT_EQ(AttributesOf(entries, "sub"), attr::kDirectory | attr::kSystem);
+}
+
+TEST_F(Win32FileSystemTest, MissingDirectoryListsNothing) {
+  EXPECT_TRUE(fs.Enumerate(scratch.Path("missing\\*.*")).empty());
+  EXPECT_TRUE(fs.Enumerate(scratch.Path("*.none")).empty());
+}
+
+TEST_F(Win32FileSystemTest, AttributesRoundTrip) {
+  scratch.AddFile("f");
+  const std::string path = scratch.Path("f");
+  EXPECT_EQ(fs.SetAttributes(path, attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
+  EXPECT_EQ(WithoutArchive(*fs.GetAttributes(path)),
+            attr::kReadOnly | attr::kHidden | attr::kSystem);
+  EXPECT_EQ(fs.SetAttributes(path, 0), 0u);
+  EXPECT_EQ(*fs.GetAttributes(path) & (attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
+  EXPECT_EQ(fs.GetAttributes(scratch.Path("missing")), std::nullopt);
+  EXPECT_NE(fs.SetAttributes(scratch.Path("missing"), 0), 0u);
+}
+
+TEST_F(Win32FileSystemTest, RefusalsCarrySystemCodes) {
+  scratch.AddFile("readonly", FILE_ATTRIBUTE_READONLY);
+  scratch.AddFile("full\\f");
+  EXPECT_EQ(fs.RemoveFile(scratch.Path("readonly")), err::kAccessDenied);
+  EXPECT_EQ(fs.RemoveDir(scratch.Path("full")), err::kDirNotEmpty);
+  EXPECT_EQ(fs.MakeDir(scratch.Path("full")), err::kAlreadyExists);
+  const OsError missing = fs.RemoveDir(scratch.Path("missing"));
+  EXPECT_TRUE(missing == err::kFileNotFound || missing == err::kPathNotFound) << missing;
+  EXPECT_NE(fs.RemoveDir(scratch.Path("full\\f")), 0u);
+  EXPECT_TRUE(scratch.Exists("readonly"));
+  EXPECT_TRUE(scratch.Exists("full\\f"));
+}
+
+TEST_F(Win32FileSystemTest, CreatesAndRemoves) {
+  const std::string dir = scratch.Path("Ścieżka");
+  EXPECT_EQ(fs.MakeDir(dir), 0u);
+  EXPECT_EQ(fs.GetAttributes(dir), attr::kDirectory);
+  EXPECT_EQ(fs.RemoveDir(dir), 0u);
+  scratch.AddFile("f");
+  EXPECT_EQ(fs.RemoveFile(scratch.Path("f")), 0u);
+  EXPECT_FALSE(scratch.Exists("f"));
+}
+
+TEST_F(Win32FileSystemTest, LongPathNameExpandsShortNames) {
+  scratch.AddDirectory("a rather long directory name");
+  const std::wstring longPath = Widen(scratch.Path("a rather long directory name\\"));
+  wchar_t shortPath[MAX_PATH];
+  ASSERT_NE(GetShortPathNameW(longPath.c_str(), shortPath, MAX_PATH), 0u);
+  ASSERT_NE(std::wstring(shortPath), longPath);
+  const std::optional<std::string> converted = fs.LongPathName(Narrow(shortPath));
+  ASSERT_TRUE(converted.has_value());
+  EXPECT_TRUE(converted->ends_with("\\a rather long directory name\\")) << *converted;
+  EXPECT_EQ(fs.LongPathName(scratch.Path("missing\\")), std::nullopt);
+}
+
+}  // namespace
