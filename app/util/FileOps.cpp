@@ -10,8 +10,8 @@ namespace {
 // The variable was read into a buffer of 128 characters; a longer value did not fit.
 constexpr std::size_t kTempValueLimit = 128;
 
-// A link is removed in place. A directory link is usually removed as a directory; some systems
-// (Wine with a Unix symlink) only let it go as a file.
+// A link is removed in place, as a directory first and then as a file, whichever its kind. One
+// that resists both (Wine keeps a Unix symlink to a directory) stays like any other directory.
 void RemoveLink(plat::FileSystem& fs, const std::string& path) {
   const plat::OsError code = fs.RemoveDir(path);
   if (code == plat::err::kSuccess) return;
