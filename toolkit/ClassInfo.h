@@ -77,12 +77,18 @@ struct ClassInfo {
   const PropInfo* FindProperty(std::string_view name) const;
   const MethodInfo* FindMethod(std::string_view name) const;
 
-  // Every published property in declaration order: the root base class's first.
+  // Every published property in declaration order: the root base class's first. A property
+  // that a derived class declares again is visited once, at the derived class's place.
   template <class F>
   void ForEachProperty(F&& f) const {
-    if (parent != nullptr) parent->ForEachProperty(f);
+    VisitDeclared(*this, f);
+  }
+
+  template <class F>
+  void VisitDeclared(const ClassInfo& visible, F& f) const {
+    if (parent != nullptr) parent->VisitDeclared(visible, f);
     for (const PropInfo& p : properties) {
-      if (FindProperty(p.name) == &p) f(p);
+      if (visible.FindProperty(p.name) == &p) f(p);
     }
   }
 };

@@ -97,7 +97,8 @@ void TCustomForm::Show() {
   }
   HandleNeeded();
   shown_ = true;
-  OnShow(this);
+  // An error in the show handler is the message loop's to report; the window still appears.
+  Application().Guarded([&] { OnShow(this); });
   SetVisible(true);
 }
 

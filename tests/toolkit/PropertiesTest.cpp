@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -98,6 +99,20 @@ TEST_F(PropertiesTest, DeclarationOrderRunsFromBaseToDerived) {
   EXPECT_EQ(names[0], "Name");
   EXPECT_EQ(names[1], "Left");
   EXPECT_EQ(names.back(), "Transparent");
+}
+
+TEST_F(PropertiesTest, RedeclaredPropertyIsVisitedOnceAtTheDerivedPlace) {
+  std::vector<const PropInfo*> widths;
+  std::vector<std::string> names;
+  TForm::StaticClass().ForEachProperty([&](const PropInfo& p) {
+    names.emplace_back(p.name);
+    if (p.name == "Width") widths.push_back(&p);
+  });
+  ASSERT_EQ(widths.size(), 1u);
+  EXPECT_EQ(widths[0], TForm::StaticClass().FindProperty("Width"));
+  // The window's own Width comes after the control's Visible.
+  auto at = [&](const char* n) { return std::find(names.begin(), names.end(), n) - names.begin(); };
+  EXPECT_LT(at("Visible"), at("Width"));
 }
 
 TEST_F(PropertiesTest, FormSizeIsClientSizePlusFrame) {

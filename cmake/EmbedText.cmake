@@ -1,0 +1,12 @@
+# zova_embed_text(OUT_SOURCE SYMBOL FILE): a C++ source defining `extern const char SYMBOL[]` with
+# the file's bytes, so headless builds carry a stored description without reading files.
+function(zova_embed_text out_source symbol file)
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${symbol}.cpp)
+  add_custom_command(
+    OUTPUT ${generated}
+    COMMAND ${CMAKE_COMMAND} -DIN=${file} -DOUT=${generated} -DSYMBOL=${symbol}
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedTextRun.cmake
+    DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedTextRun.cmake
+    VERBATIM)
+  set(${out_source} ${generated} PARENT_SCOPE)
+endfunction()

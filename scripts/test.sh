@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds both builds, runs the native unit tests (plain
+# and under AddressSanitizer + UBSan), then the Windows tests and the end-to-end tests under Wine
+# and Xvfb. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+
+echo "== native build and unit tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native
+
+echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset native-asan >/dev/null
+cmake --build --preset native-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset native-asan
+
+echo "== Windows build; Windows and end-to-end tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+
+. scripts/wine-env.sh
+trap zova_wine_cleanup EXIT
+zova_start_xvfb
+zova_wine_prefix "$root/build/wine-test"
+ctest --preset windows

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Sourced by the scripts: a private Wine prefix and, when there is no display, a private X server.
+# Sets WINEPREFIX, WINEDEBUG, WINE and DISPLAY; zova_wine_cleanup stops what was started.
+
+: "${WINE:=$(command -v wine64 || echo /usr/lib/wine/wine64)}"
+[ -x "$WINE" ] || WINE=/usr/lib/wine/wine64
+export WINE
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko install dialogs in a fresh prefix
+
+zova_xvfb_pid=""
+
+zova_start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      zova_xvfb_pid=$!
+      for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+      done
+      export DISPLAY=":$n"
+      return 0
+    fi
+  done
+  echo "no free X display number" >&2
+  return 1
+}
+
+# zova_wine_prefix DIR: use DIR as the prefix, creating it on first use.
+zova_wine_prefix() {
+  export WINEPREFIX="$1"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    wineserver -w 2>/dev/null || true
+  fi
+}
+
+zova_wine_cleanup() {
+  [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+  [ -n "$zova_xvfb_pid" ] && kill "$zova_xvfb_pid" 2>/dev/null || true
+}
