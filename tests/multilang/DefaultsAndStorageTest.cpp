@@ -3,6 +3,7 @@
 
 #include "multilang/MLang.h"
 #include "tests/multilang/TestWindow.h"
+#include "toolkit/Description.h"
 
 using namespace ml;
 
@@ -108,29 +109,96 @@ TEST_F(DefaultsAndStorageTest, ChangedValuesAreStored) {
   EXPECT_EQ(StoredProperties(ml), expected);
 }
 
-// Reading a description back sets the stored values in declaration order while loading.
-TEST_F(DefaultsAndStorageTest, StoredValuesReadBackInOrderGiveTheSameComponent) {
-  TestMultiLang& source = Lang(3, UninstallerTable());
-  source.ChangeDefaultEnabled(true);
-  source.ChangeSwitchPositions(spFormAndControls);
-  source.CharSets().Assign(std::vector<std::string>(3, "MS Sans Serif,1"));
+// A window class whose method the component's event binds to by name.
+class THandlerForm : public tk::TForm {
+  TK_CLASS()
+ public:
+  using TForm::TForm;
+  void MultiLang1Before(tk::TObject*, std::uint8_t, bool&) { ++beforeCalls; }
+  int beforeCalls = 0;
+};
+const tk::ClassInfo& THandlerForm::StaticClass() {
+  static const tk::MethodInfo methods[] = {
+      tk::Method<&THandlerForm::MultiLang1Before>("MultiLang1Before")};
+  static const tk::ClassInfo info{"THandlerForm", &tk::TForm::StaticClass(), {}, nullptr, methods};
+  return info;
+}
+
+class DescriptionRoundTripTest : public DefaultsAndStorageTest {
+ protected:
+  DescriptionRoundTripTest() { RegisterMultiLangClasses(); }
+  TMultiLang& Placed(tk::TForm& window) {
+    auto* ml = tk::NewComponent<TMultiLang>(&window, "MultiLang1");
+    ml->SetLoading(true);
+    ml->ChangeLanguageCount(3);
+    ml->SetLoading(false);
+    ml->Words().Assign(UninstallerTable());
+    return *ml;
+  }
+  static std::size_t At(const std::string& text, const char* what) {
+    const std::size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return at;
+  }
+};
+
+TEST_F(DescriptionRoundTripTest, StoredPropertiesReadBackAndLoadedWindowSwitches) {
+  THandlerForm source(nullptr);
+  source.SetName("Form1");
+  TMultiLang& ml = Placed(source);
+  ml.ChangeDefaultLanguage(1);
+  ml.ChangeDefaultEnabled(true);
+  ml.SwitchLanguage(2);
+  ml.SetTranslateEdits(teNever);
+  ml.ChangeSwitchPositions(spFormAndControls);
+  ml.SwitchLanguage(2);
+  ml.DoNot().Add("Label9");
+  ml.BeforeLanguageChange.Bind(source, *THandlerForm::StaticClass().FindMethod("MultiLang1Before"));
+  const std::string text = tk::WriteComponent(source);
+  EXPECT_LT(At(text, "BeforeLanguageChange"), At(text, "DefaultLanguage = 1"));
+  EXPECT_LT(At(text, "DefaultEnabled = True"), At(text, "Languages = 3"));
+  EXPECT_LT(At(text, "ActiveLanguage = 2"), At(text, "Words = ("));
+  EXPECT_LT(At(text, "DoNot = ("), At(text, "SwitchPositions = spFormAndControls"));
+  EXPECT_LT(At(text, "TranslateEdits = teNever"), At(text, "Positions = ("));
+  EXPECT_LT(At(text, "Positions = ("), At(text, "CharSets = ("));
+  EXPECT_EQ(text.find("About"), std::string::npos);
   dialogs().Clear();
 
-  TestMultiLang copy(nullptr);
-  copy.SetLoading(true);
-  source.ClassType().ForEachProperty([&](const tk::PropInfo& p) {
-    if (!tk::IsPropertyStored(source, p)) return;
-    if (p.kind == tk::PropKind::Ordinal) p.setOrdinal(copy, p.getOrdinal(source));
-    if (p.kind == tk::PropKind::Object) p.setObject(copy, p.getObject(source));
-  });
-  copy.AfterLoading();
+  THandlerForm copy(nullptr);
+  tk::ReadComponent(text, copy);
+  auto* loaded = tk::DynamicCast<TMultiLang>(copy.FindOwnedComponent("MultiLang1"));
+  ASSERT_NE(loaded, nullptr);
   EXPECT_TRUE(dialogs().Shown().empty());
-  EXPECT_EQ(copy.Languages(), 3);
-  EXPECT_TRUE(copy.DefaultEnabled());
-  EXPECT_EQ(copy.SwitchPositions(), spFormAndControls);
-  EXPECT_EQ(Lines(copy.Words()), UninstallerTable());
-  EXPECT_EQ(Lines(copy.CharSets()), Lines(source.CharSets()));
-  EXPECT_EQ(StoredProperties(copy), StoredProperties(source));
+  EXPECT_EQ(loaded->ActiveLanguage(), 0);  // the after-loading switch to the start language
+  EXPECT_EQ(copy.Caption(), "Trelvia\xC2\xAEplus Deinstaller");
+  EXPECT_GE(copy.beforeCalls, 1);
+  EXPECT_EQ(loaded->DefaultLanguage(), 1);
+  EXPECT_TRUE(loaded->DefaultEnabled());
+  EXPECT_EQ(loaded->Languages(), 3);
+  EXPECT_EQ(loaded->TranslateEdits(), teNever);
+  EXPECT_EQ(loaded->SwitchPositions(), spFormAndControls);
+  EXPECT_EQ(Lines(loaded->Words()), UninstallerTable());
+  EXPECT_EQ(Lines(loaded->DoNot()), Lines(ml.DoNot()));
+  EXPECT_EQ(Lines(loaded->CharSets()), Lines(ml.CharSets()));
+  EXPECT_EQ(loaded->BeforeLanguageChange.MethodName(), "MultiLang1Before");
+}
+
+// DefaultLanguage is read while the component still has its initial two languages.
+TEST_F(DescriptionRoundTripTest, StoredDefaultLanguageIsCheckedBeforeLanguagesArrive) {
+  tk::TForm source(nullptr);
+  source.SetName("Form1");
+  TMultiLang& ml = Placed(source);
+  ml.ChangeDefaultLanguage(2);
+  const std::string text = tk::WriteComponent(source);
+  dialogs().Clear();
+  tk::TForm copy(nullptr);
+  tk::ReadComponent(text, copy);
+  auto* loaded = tk::DynamicCast<TMultiLang>(copy.FindOwnedComponent("MultiLang1"));
+  ASSERT_EQ(dialogs().Shown().size(), 1u);
+  EXPECT_EQ(dialogs().Shown()[0].text,
+            "Value must not be higher than\rnumber of available languages.");
+  EXPECT_EQ(loaded->DefaultLanguage(), 0);
+  EXPECT_EQ(loaded->Languages(), 3);
 }
 
 TEST_F(DefaultsAndStorageTest, ListsAreAssignedByItemCopy) {
