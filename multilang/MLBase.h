@@ -32,6 +32,12 @@ class TBaseMultiLang : public tk::TComponent {
 
   void AfterLoading() override;
 
+ protected:
+  // Writes the entry at `Index` (and the continuation entries it owns) into `Component`, and
+  // leaves `Index` at the first line it did not consume. Only the language switch calls it.
+  virtual void ApplyEntry(tk::TComponent& Component, std::int32_t& Index) = 0;
+
+ public:
   // Writes the component's current texts into rows of an editing grid, from `Row` on.
   virtual void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid& Grid) = 0;
 
@@ -81,11 +87,6 @@ class TBaseMultiLang : public tk::TComponent {
   int FindPositionRecord(std::string_view searchKey) const {
     return positionsIndex_.FindLast(searchKey);
   }
-
- protected:
-  // Writes the entry at `Index` (and the continuation entries it owns) into `Component`, and
-  // leaves `Index` at the first line it did not consume.
-  virtual void ApplyEntry(tk::TComponent& Component, std::int32_t& Index) = 0;
 
  private:
   void RecordLayout();
