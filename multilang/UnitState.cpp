@@ -1,0 +1,55 @@
+#include "multilang/UnitState.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ml {
+
+namespace {
+
+struct UnitState {
+  std::vector<TBaseMultiLang*> components;
+  std::uint8_t startLanguage = 0;
+  std::string stringLibraryFile;
+};
+
+UnitState& State() {
+  static UnitState state;
+  return state;
+}
+
+}  // namespace
+
+const std::vector<TBaseMultiLang*>& LiveComponents() {
+  return State().components;
+}
+
+std::uint8_t StartLanguage() {
+  return State().startLanguage;
+}
+void SetStartLanguage(std::uint8_t language) {
+  State().startLanguage = language;
+}
+
+const std::string& StringLibraryFile() {
+  return State().stringLibraryFile;
+}
+void SetStringLibraryFile(std::string path) {
+  State().stringLibraryFile = std::move(path);
+}
+
+namespace detail {
+
+void RegisterComponent(TBaseMultiLang* component) {
+  State().components.push_back(component);
+}
+
+void UnregisterComponent(TBaseMultiLang* component) {
+  auto& list = State().components;
+  auto it = std::find(list.begin(), list.end(), component);
+  if (it != list.end()) list.erase(it);
+}
+
+}  // namespace detail
+
+}  // namespace ml
