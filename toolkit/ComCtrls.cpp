@@ -5,8 +5,6 @@
 namespace tk {
 
 namespace {
-using FontGetter = const TFont& (TControl::*)() const;
-constexpr FontGetter kFont = &TControl::Font;
 constexpr std::string_view kCommonAvis[] = {
     "aviNone",     "aviFindFolder",  "aviFindFile",     "aviFindComputer", "aviCopyFiles",
     "aviCopyFile", "aviRecycleFile", "aviEmptyRecycle", "aviDeleteFile"};
@@ -17,7 +15,7 @@ const ClassInfo& TStatusBar::StaticClass() {
       ObjectProperty<TControl, &TControl::Action>("Action", Stored::Never),
       OrdinalProperty<TControl, &TControl::Color, &TControl::SetColor>(
           "Color", OrdinalType::Integer, clBtnFace, Stored::IfNotDefault),
-      ObjectProperty<TControl, kFont>("Font", Stored::Always),
+      ControlFontProperty(),
       BoolProperty<TControl, &TControl::ParentFont, &TControl::SetParentFont>("ParentFont", true),
       BoolProperty<TStatusBar, &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel>(
           "SimplePanel", false),

@@ -25,6 +25,13 @@ const ClassInfo& TWinControl::StaticClass() {
   return info;
 }
 
+PropInfo ControlFontProperty() {
+  using FontGetter = const TFont& (TControl::*)() const;
+  PropInfo p = ObjectProperty<TControl, static_cast<FontGetter>(&TControl::Font)>("Font");
+  p.isStored = [](const TObject& o) { return !static_cast<const TControl&>(o).ParentFont(); };
+  return p;
+}
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   font_.SetOnChange([this] {
     if (!applyingParentFont_) parentFont_ = false;

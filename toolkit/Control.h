@@ -128,6 +128,9 @@ class TWinControl : public TControl {
   int redrawLock_ = 0;
 };
 
+// The published "Font" of a control: stored only when the control does not follow its parent's.
+PropInfo ControlFontProperty();
+
 // Keeps a parent's redrawing off for a scope, also when the scope is left by an error.
 class RedrawLock {
  public:

@@ -16,6 +16,9 @@ const ClassInfo& TCustomForm::StaticClass() {
       // The outer size follows the client size; only the client size is stored.
       IntProperty<TControl, &TControl::Width, &TControl::SetWidth>("Width", Stored::Never),
       IntProperty<TControl, &TControl::Height, &TControl::SetHeight>("Height", Stored::Never),
+      // A window becomes visible when it is shown, never by loading.
+      BoolProperty<TControl, &TControl::Visible, &TControl::SetVisible>("Visible", false,
+                                                                        Stored::Never),
   };
   static const ClassInfo info{"TCustomForm", &TWinControl::StaticClass(), props};
   return info;

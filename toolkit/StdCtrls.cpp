@@ -4,17 +4,12 @@
 
 namespace tk {
 
-namespace {
-using FontGetter = const TFont& (TControl::*)() const;
-constexpr FontGetter kFont = &TControl::Font;
-}  // namespace
-
 const ClassInfo& TLabel::StaticClass() {
   static const PropInfo props[] = {
       StringProperty<TControl, &TControl::Caption, &TControl::SetCaption>("Caption"),
       OrdinalProperty<TControl, &TControl::Color, &TControl::SetColor>(
           "Color", OrdinalType::Integer, clBtnFace, Stored::IfNotDefault),
-      ObjectProperty<TControl, kFont>("Font", Stored::Always),
+      ControlFontProperty(),
       BoolProperty<TControl, &TControl::ParentFont, &TControl::SetParentFont>("ParentFont", true),
       BoolProperty<TLabel, &TLabel::Transparent, &TLabel::SetTransparent>("Transparent", false),
   };
@@ -28,7 +23,7 @@ const ClassInfo& TButton::StaticClass() {
       ObjectProperty<TControl, &TControl::Action>("Action", Stored::Never),
       StringProperty<TControl, &TControl::Caption, &TControl::SetCaption>("Caption"),
       BoolProperty<TControl, &TControl::Enabled, &TControl::SetEnabled>("Enabled", true),
-      ObjectProperty<TControl, kFont>("Font", Stored::Always),
+      ControlFontProperty(),
       EventProperty<TControl, &TControl::OnClick>("OnClick"),
       BoolProperty<TControl, &TControl::ParentFont, &TControl::SetParentFont>("ParentFont", true),
       IntProperty<TWinControl, &TWinControl::TabOrder, &TWinControl::SetTabOrder>(
@@ -41,7 +36,7 @@ const ClassInfo& TButton::StaticClass() {
 
 const ClassInfo& TListBox::StaticClass() {
   static const PropInfo props[] = {
-      ObjectProperty<TControl, kFont>("Font", Stored::Always),
+      ControlFontProperty(),
       IntProperty<TListBox, &TListBox::ItemHeight, &TListBox::SetItemHeight>(
           "ItemHeight", Stored::IfNotDefault, 13),
       ObjectProperty<TListBox, static_cast<const TStrings& (TListBox::*)() const>(&TListBox::Items),

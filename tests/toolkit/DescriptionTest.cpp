@@ -203,7 +203,6 @@ class DescriptionTest : public HeadlessApp {
 const std::string kCanonical = R"(object Form1: TMyForm
   Left = 361
   Top = 154
-  Visible = False
   BorderStyle = bsSingle
   Caption = "Trelvia®plus Deinstaller"
   ClientHeight = 231

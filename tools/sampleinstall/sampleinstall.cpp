@@ -144,7 +144,7 @@ int Create(int argc, wchar_t** argv) {
   if (ini) {
     std::string text = "[TRElvia]\r\n";
     if (!lang.empty()) text += "Lang=" + Utf8(lang) + "\r\n";
-    text += "[trelvia]\r\ndirectory=" + Utf8(iniDir) + "\r\n";
+    text += "directory=" + Utf8(iniDir) + "\r\n";
     WriteText(temp + L"vodere.ini", text);
   }
   WriteText(temp + L"control.ini", "[control]\r\n");

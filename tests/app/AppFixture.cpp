@@ -1,0 +1,49 @@
+#include "tests/app/AppFixture.h"
+
+#include "app/util/bsStr.h"
+#include "toolkit/Description.h"
+#include "toolkit/StdCtrls.h"
+
+namespace apptest {
+
+std::vector<std::string> AppTest::VlcDirectories() const {
+  // The list the window carries, read from its stored description through a loaded window.
+  app::RegisterWindowClasses();
+  plat::FakePlatform scratch;
+  app::TForm1 window(nullptr, scratch.Get());
+  tk::ReadComponent(kUninst1Form, window);
+  window.BindControls();
+  std::vector<std::string> dirs;
+  for (const std::string& line : window.ListBox1->Items().Items()) {
+    dirs.push_back(app::ExtractField(line, '\t', 1));
+  }
+  return dirs;
+}
+
+void AppTest::Install(const std::string& dir, bool programsValue) {
+  for (const char* sub : {"\\morlencat", "\\zuduviv"}) {
+    fake.fs.AddFile(dir + sub + "\\readme.txt");
+    fake.fs.AddFile(dir + sub + "\\locked.dat", plat::attr::kReadOnly);
+    fake.fs.AddFile(dir + sub + "\\data\\deep\\leaf.bin", plat::attr::kHidden);
+  }
+  int i = 0;
+  for (const std::string& sub : VlcDirectories()) {
+    fake.fs.AddFile(dir + "\\" + sub + "\\file" + std::to_string(i++) + ".dat",
+                    i % 3 == 0 ? plat::attr::kReadOnly : plat::attr::kArchive);
+  }
+  if (programsValue) {
+    fake.registry.SetString(std::string(kExplorerKey) + "\\Shell Folders", "Programs", kPrograms);
+  }
+  const std::string folder = std::string(kPrograms) + "\\ORX Vuvavoredir";
+  for (const char* lnk :
+       {"\\Vuvavoredir Menü 6.1.lnk", "\\Vuvavoredir Planungsprogramm 6.1.lnk",
+        "\\Vuvavoredir menu 6.1.lnk", "\\Vuvavoredir planning programme 6.1.lnk",
+        "\\Uninstall Vuvavoredir.lnk", "\\Readme.txt"}) {
+    fake.fs.AddFile(folder + lnk);
+  }
+  for (const char* f : {"\\vodere.ini", "\\control.ini", "\\uninstzova.exe"}) {
+    fake.fs.AddFile(std::string(kTemp) + f);
+  }
+}
+
+}  // namespace apptest

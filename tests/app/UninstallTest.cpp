@@ -1,0 +1,302 @@
+#include <algorithm>
+
+#include "tests/app/AppFixture.h"
+
+using namespace apptest;
+
+namespace {
+
+// Passes everything to the fake and keeps the order of directory removals.
+class RemovalLog : public plat::FileSystem {
+ public:
+  explicit RemovalLog(plat::FileSystem& fs) : fs_(fs) {}
+  std::vector<plat::DirEntry> Enumerate(std::string_view p) override { return fs_.Enumerate(p); }
+  plat::OsError RemoveFile(std::string_view p) override { return fs_.RemoveFile(p); }
+  plat::OsError SetAttributes(std::string_view p, std::uint32_t a) override {
+    return fs_.SetAttributes(p, a);
+  }
+  plat::OsError RemoveDir(std::string_view p) override {
+    removed.emplace_back(p);
+    return fs_.RemoveDir(p);
+  }
+  plat::OsError MakeDir(std::string_view p) override { return fs_.MakeDir(p); }
+  std::optional<std::uint32_t> GetAttributes(std::string_view p) override {
+    return fs_.GetAttributes(p);
+  }
+  std::optional<std::string> LongPathName(std::string_view p) override {
+    return fs_.LongPathName(p);
+  }
+  std::vector<std::string> removed;
+
+ private:
+  plat::FileSystem& fs_;
+};
+
+class UninstallTest : public AppTest {
+ protected:
+  // A complete installation and its settings file, the window shown, then Start.
+  app::TForm1& Start(const std::string& dir = kInstall) {
+    WriteSettingsFor(dir);
+    app::TForm1& f = Open();
+    f.Button1->Click();
+    return f;
+  }
+  bool StartMenuFolderGone() const {
+    return !fake.fs.Exists(std::string(kPrograms) + "\\ORX Vuvavoredir");
+  }
+  bool TempFilesGone() const {
+    for (const char* f : {"\\vodere.ini", "\\control.ini", "\\uninstzova.exe"}) {
+      if (fake.fs.Exists(std::string(kTemp) + f)) return false;
+    }
+    return true;
+  }
+};
+
+// -- Refusals -------------------------------------------------------------------------------
+
+TEST_F(UninstallTest, OpenProductWindowRefusesAndCloses) {
+  Install();
+  fake.windows.SetTitles({"Vuvavoredir Planung PLUS 6.1"});
+  app::TForm1& f = Start();
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0].text, "Bitte, alle Vuvavoredir programm abbrechen!");
+  EXPECT_EQ(Warnings()[0].caption, "uninstzova");
+  EXPECT_TRUE(f.Closed());
+  EXPECT_TRUE(tk::Application().Terminated());
+  EXPECT_EQ(fake.fs.Calls(plat::FsOp::kRemoveFile), 0u);
+  EXPECT_EQ(fake.fs.Calls(plat::FsOp::kRemoveDir), 0u);
+  EXPECT_FALSE(f.Animate1->Active());
+}
+
+TEST_F(UninstallTest, OpenMediaPlayerRefusesWithTheCurrentLabelText) {
+  Install();
+  fake.windows.SetTitles({"Media Player Classic"});
+  WriteSettingsFor(kInstall);
+  app::TForm1& f = Open();
+  f.Label3->SetCaption("Close the programs first!");
+  f.Button1->Click();
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0].text, "Close the programs first!");
+  EXPECT_TRUE(fake.fs.Exists(std::string(kInstall) + "\\VLC"));
+}
+
+// -- A complete run ---------------------------------------------------------------------------
+
+TEST_F(UninstallTest, CompleteRunRemovesEverythingWithoutWarning) {
+  Install();
+  app::TForm1& f = Start();
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+  EXPECT_TRUE(StartMenuFolderGone());
+  EXPECT_TRUE(TempFilesGone());
+  EXPECT_TRUE(f.Closed());
+  EXPECT_TRUE(tk::Application().Terminated());
+  EXPECT_FALSE(f.Animate1->Active());
+}
+
+TEST_F(UninstallTest, StatusLineShowsEachStage) {
+  Install();
+  Start();
+  const std::vector<std::string> expected = {
+      "Remove C:\\Trelvia\\MORLENCAT directory", "Remove C:\\Trelvia\\zuduviv directory",
+      "Remove C:\\Trelvia\\vlc directory", "Remove Menu from Start Menu",
+      "Remove Uninstall programm"};
+  EXPECT_EQ(backend.statusTexts, expected);
+}
+
+TEST_F(UninstallTest, AnimationRunsWhileMessagesArePumped) {
+  Install();
+  WriteSettingsFor(kInstall);
+  app::TForm1& f = Open();
+  int pumpsWhilePlaying = 0;
+  backend.onPump = [&] { pumpsWhilePlaying += f.Animate1->Active() ? 1 : 0; };
+  f.Button1->Click();
+  EXPECT_GE(pumpsWhilePlaying, 4);
+  EXPECT_EQ(f.Animate1->StartFrame(), 1);
+  EXPECT_EQ(f.Animate1->StopFrame(), 24);
+  EXPECT_EQ(f.Animate1->Repetitions(), 0);
+  EXPECT_FALSE(f.Animate1->Active());
+}
+
+TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
+  Install();
+  WriteSettingsFor(kInstall);
+  RemovalLog log(fake.fs);
+  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  f.Button1->Click();
+  std::vector<std::string> vlc;
+  for (const std::string& p : log.removed) {
+    if (p.rfind("C:\\Trelvia\\VLC", 0) == 0) vlc.push_back(p);
+  }
+  ASSERT_FALSE(vlc.empty());
+  EXPECT_EQ(vlc.back(), "C:\\Trelvia\\VLC");
+  EXPECT_EQ(vlc.front(), "C:\\Trelvia\\VLC\\skins\\fonts");
+  // Every directory goes before its parent.
+  for (std::size_t i = 0; i < vlc.size(); ++i) {
+    for (std::size_t j = i + 1; j < vlc.size(); ++j) {
+      EXPECT_NE(vlc[j].rfind(vlc[i] + "\\", 0), 0u) << vlc[j] << " after its parent " << vlc[i];
+    }
+  }
+  EXPECT_EQ(log.removed.back(), std::string(kPrograms) + "\\ORX Vuvavoredir");
+}
+
+// -- Failures of the directory stages ----------------------------------------------------------
+
+TEST_F(UninstallTest, CatalogueThatStaysWarnsOnceAndTheRestRuns) {
+  Install();
+  fake.fs.FailOn(plat::FsOp::kRemoveDir, std::string(kInstall) + "\\morlencat", 5);
+  Start();
+  EXPECT_EQ(Warnings().size(), 1u);
+  EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\zuduviv"));
+  EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\VLC"));
+  EXPECT_TRUE(StartMenuFolderGone());
+  EXPECT_TRUE(TempFilesGone());
+}
+
+TEST_F(UninstallTest, HeldFileInProgramDirectoryWarnsOnce) {
+  Install();
+  fake.fs.Lock(std::string(kInstall) + "\\zuduviv\\readme.txt");
+  Start();
+  EXPECT_EQ(Warnings().size(), 1u);
+  EXPECT_TRUE(fake.fs.Exists(std::string(kInstall) + "\\zuduviv\\readme.txt"));
+  EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\morlencat"));
+  EXPECT_TRUE(TempFilesGone());
+}
+
+TEST_F(UninstallTest, VlcDirectoryThatStaysWarnsOnceAndOtherLinesGoOn) {
+  Install();
+  fake.fs.FailOn(plat::FsOp::kRemoveDir, std::string(kInstall) + "\\VLC\\locale\\de", 5);
+  Start();
+  EXPECT_EQ(Warnings().size(), 1u);
+  EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\VLC\\locale\\fr"));
+  EXPECT_TRUE(fake.fs.Exists(std::string(kInstall) + "\\VLC\\locale\\de"));
+}
+
+TEST_F(UninstallTest, StrayFileInInstallDirWarnsAndStartMenuStillGoes) {
+  Install();
+  fake.fs.AddFile(std::string(kInstall) + "\\notes.txt");
+  Start();
+  EXPECT_EQ(Warnings().size(), 1u);
+  EXPECT_TRUE(fake.fs.Exists(std::string(kInstall) + "\\notes.txt"));
+  EXPECT_TRUE(StartMenuFolderGone());
+  EXPECT_TRUE(TempFilesGone());
+}
+
+TEST_F(UninstallTest, EveryStageFailingStillWarnsExactlyOnce) {
+  Install();
+  fake.fs.FailOn(plat::FsOp::kRemoveDir, std::string(kInstall) + "\\morlencat", 5);
+  fake.fs.Lock(std::string(kInstall) + "\\zuduviv\\readme.txt");
+  fake.fs.FailOn(plat::FsOp::kRemoveDir, std::string(kInstall) + "\\VLC\\skins", 5);
+  fake.fs.AddFile(std::string(kInstall) + "\\notes.txt");
+  Start();
+  EXPECT_EQ(Warnings().size(), 1u);
+}
+
+TEST_F(UninstallTest, MissingDirectoriesCountAsRemoved) {
+  // Only the catalogue was installed: nothing else is missing for a reason worth a warning.
+  fake.fs.AddFile(std::string(kInstall) + "\\morlencat\\table.db");
+  Start();
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+}
+
+TEST_F(UninstallTest, PartialVlcTreeRemovesWhatIsThereWithoutWarning) {
+  fake.fs.AddFile(std::string(kInstall) + "\\VLC\\plugins\\a.dll");
+  fake.fs.AddFile(std::string(kInstall) + "\\VLC\\vlc.exe");
+  Start();
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+}
+
+TEST_F(UninstallTest, LinkInsideTheTreeLeavesItsTargetAlone) {
+  Install();
+  fake.fs.AddDrive('D');
+  fake.fs.AddFile("D:\\Media\\keep.avi");
+  fake.fs.AddLink(std::string(kInstall) + "\\VLC\\plugins\\media", "D:\\Media", true);
+  Start();
+  EXPECT_TRUE(fake.fs.Exists("D:\\Media\\keep.avi"));
+  EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\VLC\\plugins\\media"));
+}
+
+// -- Start menu and temp directory -------------------------------------------------------------
+
+TEST_F(UninstallTest, MissingProgramsValueCleansTheFolderAtTheRoot) {
+  Install(kInstall, /*programsValue=*/false);
+  fake.fs.AddFile("C:\\ORX Vuvavoredir\\Uninstall Vuvavoredir.lnk");
+  fake.fs.AddFile("C:\\ORX Vuvavoredir\\other.txt");
+  Start();
+  EXPECT_FALSE(fake.fs.Exists("C:\\ORX Vuvavoredir"));
+  EXPECT_TRUE(TempFilesGone());
+}
+
+TEST_F(UninstallTest, UnreadableRegistryEndsStartMenuStepSilently) {
+  Install();
+  fake.registry.DenyAccess(kExplorerKey);
+  Start();
+  EXPECT_FALSE(StartMenuFolderGone());
+  EXPECT_TRUE(TempFilesGone());
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_TRUE(backend.Recorded().Shown().empty());
+}
+
+TEST_F(UninstallTest, TempDirectoryErrorEndsTheLastStepSilently) {
+  Install();
+  WriteSettingsFor(kInstall);
+  app::TForm1& f = Open();
+  // The temp directory disappears after the window read its settings.
+  fake.env.Unset("TEMP");
+  fake.fs.FailOn(plat::FsOp::kMakeDir, "C:\\temp", 5);
+  f.Button1->Click();
+  EXPECT_TRUE(backend.Recorded().Shown().empty());
+  EXPECT_TRUE(StartMenuFolderGone());
+  EXPECT_TRUE(f.Closed());
+}
+
+// -- Installation directories that are not safe to work below ----------------------------------
+
+class UnsafeInstallDir : public UninstallTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnsafeInstallDir, SkipsTheDirectoryStagesButCleansStartMenuAndTemp) {
+  fake.fs.AddFile("C:\\VLC\\vlc.exe");
+  fake.fs.AddFile("C:\\morlencat\\table.db");
+  fake.fs.AddFile("C:\\Trelvia\\VLC\\vlc.exe");
+  Install("C:\\Elsewhere");
+  Start(GetParam());
+  EXPECT_TRUE(fake.fs.Exists("C:\\VLC\\vlc.exe"));
+  EXPECT_TRUE(fake.fs.Exists("C:\\morlencat\\table.db"));
+  EXPECT_TRUE(fake.fs.Exists("C:\\Trelvia\\VLC\\vlc.exe"));
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_TRUE(StartMenuFolderGone());
+  EXPECT_TRUE(TempFilesGone());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dirs, UnsafeInstallDir,
+                         ::testing::Values("", "Trelvia", "\\Trelvia", "C:", "C:\\", "C:\\\\",
+                                           "c:Trelvia", "\\\\server\\share", "\\\\server"));
+
+TEST(SafeInstallDirTest, AbsolutePathsBelowARootAreSafe) {
+  EXPECT_TRUE(app::IsSafeInstallDir("C:\\Trelvia"));
+  EXPECT_TRUE(app::IsSafeInstallDir("d:\\Programme\\Trelvia\\"));
+  EXPECT_TRUE(app::IsSafeInstallDir("\\\\server\\share\\Trelvia"));
+  EXPECT_FALSE(app::IsSafeInstallDir("\\\\server\\share\\"));
+}
+
+// -- Clicks during the run ---------------------------------------------------------------------
+
+TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
+  Install();
+  WriteSettingsFor(kInstall);
+  RemovalLog log(fake.fs);
+  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  int disabledPumps = 0;
+  backend.onPump = [&] {
+    if (!f.Button1->Enabled() && !f.Button2->Enabled()) ++disabledPumps;
+    f.Button1Click(f.Button1);  // a click that was queued before the buttons went grey
+  };
+  f.Button1->Click();
+  EXPECT_GE(disabledPumps, 4);
+  EXPECT_EQ(std::count(log.removed.begin(), log.removed.end(), "C:\\Trelvia\\VLC"), 1);
+  EXPECT_TRUE(Warnings().empty());
+}
+
+}  // namespace
