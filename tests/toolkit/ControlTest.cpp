@@ -14,9 +14,7 @@ namespace {
 class RecordingPeer : public ControlPeer {
  public:
   void Changed(Aspect aspect) override { aspects.push_back(aspect); }
-  void ItemsChanged(StringsChange change, int index) override {
-    items.emplace_back(change, index);
-  }
+  void ItemsChanged(StringsChange change, int index) override { items.emplace_back(change, index); }
   std::vector<Aspect> aspects;
   std::vector<std::pair<StringsChange, int>> items;
 };
@@ -80,9 +78,9 @@ TEST_F(ControlTest, ListBoxPeerHearsEachItemChange) {
   list->Items().Delete(2);
   list->Items().Clear();
   using C = StringsChange;
-  EXPECT_EQ(peer->items, (std::vector<std::pair<C, int>>{
-                             {C::Insert, 1}, {C::Insert, 0}, {C::Put, 1}, {C::Delete, 2},
-                             {C::Reset, -1}}));
+  EXPECT_EQ(peer->items,
+            (std::vector<std::pair<C, int>>{
+                {C::Insert, 1}, {C::Insert, 0}, {C::Put, 1}, {C::Delete, 2}, {C::Reset, -1}}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,17 +20,20 @@ struct SeenDialog {
 
 class DialogAnswerer {
  public:
-  // `before` runs on the helper thread first (to press a button that opens the dialog).
-  template <class F>
-  DialogAnswerer(std::string caption, std::string button, F before)
+  // Pseudo-labels: press Escape in the dialog, or close it by its close box.
+  static constexpr const char* kEscape = "<Escape>";
+  static constexpr const char* kCloseBox = "<close box>";
+
+  // On the helper thread, `before` runs first (to press a button that opens the dialog) and
+  // `whileOpen` once the dialog is found, before it is answered.
+  DialogAnswerer(std::string caption, std::string button, std::function<void()> before = {},
+                 std::function<void(HWND)> whileOpen = {})
       : caption_(tk::win32::Widen(caption)), button_(tk::win32::Widen(button)) {
-    thread_ = std::thread([this, before] {
-      before();
-      Answer();
+    thread_ = std::thread([this, before, whileOpen] {
+      if (before) before();
+      Answer(whileOpen);
     });
   }
-  DialogAnswerer(std::string caption, std::string button)
-      : DialogAnswerer(std::move(caption), std::move(button), [] {}) {}
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
   ~DialogAnswerer() { Join(); }
@@ -46,7 +49,7 @@ class DialogAnswerer {
     if (thread_.joinable()) thread_.join();
   }
 
-  void Answer() {
+  void Answer(const std::function<void(HWND)>& whileOpen) {
     HWND dialog = nullptr;
     for (int i = 0; i < 500 && dialog == nullptr; ++i) {
       HWND found = FindWindowW(L"#32770", caption_.c_str());
@@ -58,6 +61,7 @@ class DialogAnswerer {
     }
     if (dialog == nullptr) return;
     seen_.found = true;
+    if (whileOpen) whileOpen(dialog);
     HWND press = nullptr;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -76,7 +80,10 @@ class DialogAnswerer {
         }
       }
     }
-    if (press != nullptr) {
+    if (button_ == tk::win32::Widen(kEscape)) {
+      HWND focus = GetWindow(dialog, GW_CHILD);
+      PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+    } else if (press != nullptr) {
       PostMessageW(press, BM_CLICK, 0, 0);
     } else {
       PostMessageW(dialog, WM_CLOSE, 0, 0);
