@@ -32,7 +32,7 @@ class ControlPeer {
   virtual void Changed(Aspect aspect) = 0;
   // One change of a shown list, as its string list reports it; peers that keep a native list
   // update just that item. By default a full reload.
-  virtual void ItemsChanged(StringsChange change, int index) { Changed(Aspect::Items); }
+  virtual void ItemsChanged(StringsChange /*change*/, int /*index*/) { Changed(Aspect::Items); }
   // The native handle for backends that need it (an HWND on Windows); null elsewhere.
   virtual void* NativeHandle() const { return nullptr; }
 };

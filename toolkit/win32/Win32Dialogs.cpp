@@ -92,8 +92,11 @@ void Layout(HWND dialog, const DialogState& state) {
   const int buttonsWidth = count * kButtonWidth + (count - 1) * kButtonGap;
   const int textLeft = kMargin + (icon != nullptr ? kIconSize + kIconGap : 0);
   const int contentHeight = std::max<int>(textSize.cy, icon != nullptr ? kIconSize : 0);
+  // Wide enough for the caption beside the close box, too.
+  const SIZE captionSize = MeasureText(dialog, font, Widen(state.request.caption));
+  const int captionWidth = captionSize.cx + 2 * GetSystemMetrics(SM_CXSIZE) + kMargin;
   const int clientWidth =
-      std::max<int>(textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin);
+      std::max<int>({textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin, captionWidth});
   const int buttonsTop = kMargin + contentHeight + kMargin;
   const int clientHeight = buttonsTop + kButtonHeight + kMargin;
 
