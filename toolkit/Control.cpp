@@ -132,7 +132,10 @@ void TWinControl::SetTabOrder(std::int32_t order) {
 
 void TWinControl::HandleNeeded() {
   TControl::HandleNeeded();
-  // Children in tab order first (the order of creation decides the native tab order), then the rest.
+  for (TControl* c : TabOrdered()) c->HandleNeeded();
+}
+
+std::vector<TControl*> TWinControl::TabOrdered() const {
   std::vector<TControl*> ordered(controls_);
   std::stable_sort(ordered.begin(), ordered.end(), [](TControl* a, TControl* b) {
     auto key = [](TControl* c) {
@@ -141,7 +144,7 @@ void TWinControl::HandleNeeded() {
     };
     return key(a) < key(b);
   });
-  for (TControl* c : ordered) c->HandleNeeded();
+  return ordered;
 }
 
 void TWinControl::DisableRedraw() {

@@ -110,6 +110,9 @@ class TWinControl : public TControl {
 
   // Creates this control's peer, then those of its children.
   void HandleNeeded() override;
+  // The children in tab order: those with a tab order by it, then the rest as inserted. Native
+  // windows take their tab order from this order of creation.
+  std::vector<TControl*> TabOrdered() const;
 
   // Redrawing off while many texts change, on again (and one repaint) at the end. Nested.
   void DisableRedraw();

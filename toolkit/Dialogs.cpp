@@ -48,6 +48,12 @@ TModalResult ButtonResult(TMsgDlgBtn button) {
   return mrNone;
 }
 
+TModalResult ClosedAnswer(TMsgDlgButtons buttons) {
+  if ((buttons & mbCancel) != 0) return mrCancel;
+  if ((buttons & mbNo) != 0) return mrNo;
+  return mrOk;
+}
+
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons) {
   return Application().Dialogs().Show(
       DialogRequest{DialogKind::MessageDlg, type, buttons, DialogCaption(type), message});

@@ -42,6 +42,9 @@ std::string DialogCaption(TMsgDlgType type);
 // "OK", "Cancel", "&Yes", "&No".
 std::string_view ButtonLabel(TMsgDlgBtn button);
 TModalResult ButtonResult(TMsgDlgBtn button);
+// The answer of a dialog closed without a button (Escape or the close box): Cancel when it has a
+// Cancel button, else No, else OK.
+TModalResult ClosedAnswer(TMsgDlgButtons buttons);
 
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons);
 void ShowMessage(const std::string& message);

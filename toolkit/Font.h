@@ -11,7 +11,10 @@ namespace tk {
 
 enum TFontStyle : std::int32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
+// The Win32 headers define DEFAULT_CHARSET as a macro of the same value; use the name unqualified.
+#ifndef DEFAULT_CHARSET
 constexpr std::int32_t DEFAULT_CHARSET = 1;
+#endif
 constexpr std::int32_t clBlack = 0x000000;
 constexpr std::int32_t clWhite = 0xFFFFFF;
 constexpr std::int32_t clWindowText = static_cast<std::int32_t>(0x80000008u);

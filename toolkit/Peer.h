@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "toolkit/StringList.h"
+
 namespace tk {
 
 enum class Aspect : std::uint8_t {
@@ -28,6 +30,9 @@ class ControlPeer {
  public:
   virtual ~ControlPeer() = default;
   virtual void Changed(Aspect aspect) = 0;
+  // One change of a shown list, as its string list reports it; peers that keep a native list
+  // update just that item. By default a full reload.
+  virtual void ItemsChanged(StringsChange /*change*/, int /*index*/) { Changed(Aspect::Items); }
   // The native handle for backends that need it (an HWND on Windows); null elsewhere.
   virtual void* NativeHandle() const { return nullptr; }
 };

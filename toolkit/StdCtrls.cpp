@@ -60,7 +60,9 @@ void TLabel::SetTransparent(bool on) {
 
 TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
   SetColor(clWhite);
-  items_.SetObserver([this](StringsChange, int) { NotifyPeer(Aspect::Items); });
+  items_.SetObserver([this](StringsChange change, int index) {
+    if (Peer() != nullptr) Peer()->ItemsChanged(change, index);
+  });
 }
 
 void TListBox::SetItems(TObject* items) {

@@ -56,4 +56,12 @@ TEST_F(DialogsTest, MessageLoopGuardShowsTheErrorAndGoesOn) {
   EXPECT_TRUE(after);
 }
 
+TEST(ClosedAnswerTest, CancelElseNoElseOk) {
+  EXPECT_EQ(ClosedAnswer(mbYes | mbNo | mbCancel), mrCancel);
+  EXPECT_EQ(ClosedAnswer(mbOK | mbCancel), mrCancel);
+  EXPECT_EQ(ClosedAnswer(mbYes | mbNo), mrNo);
+  EXPECT_EQ(ClosedAnswer(mbOK), mrOk);
+  EXPECT_EQ(ClosedAnswer(mbYes), mrOk);
+}
+
 }  // namespace

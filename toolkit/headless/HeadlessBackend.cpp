@@ -12,9 +12,7 @@ int RecordingDialogs::Show(const DialogRequest& request) {
     script_.pop_front();
     return answer;
   }
-  if (request.buttons & mbCancel) return mrCancel;
-  if (request.buttons & mbNo) return mrNo;
-  return mrOk;
+  return ClosedAnswer(request.buttons);
 }
 
 std::optional<std::string> HeadlessBackend::LoadDescription(std::string_view name) {

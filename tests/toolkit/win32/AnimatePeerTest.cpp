@@ -1,0 +1,98 @@
+#include <windows.h>
+// The common controls need the base declarations first.
+#include <commctrl.h>
+
+#include <vector>
+
+#include "tests/toolkit/win32/Win32App.h"
+#include "toolkit/ComCtrls.h"
+
+using namespace tk;
+
+namespace {
+
+// Records the start and stop notifications that an animation sends its parent window.
+class AnimationEvents {
+ public:
+  explicit AnimationEvents(HWND parent) : parent_(parent) {
+    instance_ = this;
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+  }
+  ~AnimationEvents() {
+    SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    instance_ = nullptr;
+  }
+  AnimationEvents(const AnimationEvents&) = delete;
+  AnimationEvents& operator=(const AnimationEvents&) = delete;
+
+  const std::vector<int>& Codes() const { return codes_; }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && (HIWORD(wParam) == ACN_START || HIWORD(wParam) == ACN_STOP)) {
+      instance_->codes_.push_back(HIWORD(wParam));
+    }
+    return CallWindowProcW(instance_->previous_, hwnd, message, wParam, lParam);
+  }
+
+  static inline AnimationEvents* instance_ = nullptr;
+  HWND parent_;
+  WNDPROC previous_;
+  std::vector<int> codes_;
+};
+
+using AnimatePeerTest = Win32App;
+
+TEST_F(AnimatePeerTest, AnimationControlWithTheStylesAsSet) {
+  auto form = NewForm();
+  auto* animate = NewChild<TAnimate>(*form, 32, 88, 304, 60);
+  animate->SetCenter(true);
+  animate->SetTransparent(true);
+  form->Show();
+  HWND hwnd = Hwnd(*animate);
+  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), ANIMATE_CLASSW), 0);
+  const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  EXPECT_NE(style & ACS_CENTER, 0);
+  EXPECT_NE(style & ACS_TRANSPARENT, 0);
+  const RECT r = ChildRect(hwnd);
+  EXPECT_EQ(r.right - r.left, 304);
+  EXPECT_EQ(r.bottom - r.top, 60);
+}
+
+TEST_F(AnimatePeerTest, OpensTheCommonAnimation) {
+  auto form = NewForm();
+  auto* animate = NewChild<TAnimate>(*form, 32, 88, 304, 60);
+  form->Show();
+  // Stopping answers whether a clip is open.
+  EXPECT_EQ(SendMessageW(Hwnd(*animate), ACM_STOP, 0, 0), 0);
+  animate->SetCommonAVI(aviDeleteFile);
+  EXPECT_NE(SendMessageW(Hwnd(*animate), ACM_STOP, 0, 0), 0);
+}
+
+TEST_F(AnimatePeerTest, PlaysUntilStopped) {
+  auto form = NewForm();
+  auto* animate = NewChild<TAnimate>(*form, 32, 88, 304, 60);
+  animate->SetCommonAVI(aviDeleteFile);
+  form->Show();
+  AnimationEvents events(Hwnd(*form));
+  animate->Play(1, 24, 0);
+  DrainMessages();
+  EXPECT_EQ(events.Codes(), std::vector<int>{ACN_START});
+  animate->Stop();
+  DrainMessages();
+  EXPECT_EQ(events.Codes(), (std::vector<int>{ACN_START, ACN_STOP}));
+}
+
+TEST_F(AnimatePeerTest, ActiveBeforeShowingPlaysOnceShown) {
+  auto form = NewForm();
+  auto* animate = NewChild<TAnimate>(*form, 32, 88, 304, 60);
+  animate->SetCommonAVI(aviDeleteFile);
+  animate->SetActive(true);
+  form->HandleNeeded();
+  AnimationEvents events(Hwnd(*form));
+  DrainMessages();
+  EXPECT_EQ(events.Codes(), std::vector<int>{ACN_START});
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "toolkit/Application.h"
+#include "toolkit/ComCtrls.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
+#include "toolkit/StandardClasses.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/win32/Win32Backend.h"
+#include "tools/uidriver/Commands.h"
+
+using namespace tk;
+using uidriver::Output;
+using uidriver::RunCommand;
+
+namespace {
+
+std::vector<std::vector<std::string>> Records(const std::string& text) {
+  std::vector<std::vector<std::string>> records;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+      const std::size_t tab = line.find('\t', start);
+      fields.push_back(line.substr(start, tab - start));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    records.push_back(fields);
+  }
+  return records;
+}
+
+// A window of the test itself; the driver's commands run on another thread while this one
+// handles the window's messages, as the program under test would.
+class CommandsTest : public ::testing::Test {
+ protected:
+  CommandsTest() {
+    RegisterStandardClasses();
+    Application().SetBackend(&backend);
+    Application().SetTitle("uidriver_tests");
+    Application().ResetTerminated();
+    form.SetBorderStyle(bsSingle);
+    form.SetPosition(poScreenCenter);
+    form.SetClientWidth(375);
+    form.SetClientHeight(231);
+    form.SetColor(clWhite);
+    form.SetCaption(kTitle);
+  }
+  ~CommandsTest() override { Application().SetBackend(nullptr); }
+
+  template <class T>
+  T* Add(int left, int top, int width, int height) {
+    T* control = new T(&form);
+    control->SetParent(&form);
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
+
+  int Run(std::vector<std::string> args, Output& output) {
+    auto done = std::async(std::launch::async, [&] { return RunCommand(args, output); });
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+      backend.ProcessMessages();
+    }
+    return done.get();
+  }
+
+  static constexpr const char* kTitle = "Trelvia\xC2\xAEplus driver test";
+  win32::Win32Backend backend;
+  TForm form{nullptr};
+};
+
+TEST_F(CommandsTest, DumpDescribesTheWindowAndEachControl) {
+  auto* label = Add<TLabel>(40, 40, 189, 39);
+  label->SetCaption("Deinstallieren\r\n     Men\xC3\xBC 6.1");
+  auto* list = Add<TListBox>(40, 96, 289, 39);
+  list->Items().SetCommaText("a,b,c");
+  list->SetVisible(false);
+  auto* button = Add<TButton>(48, 160, 75, 25);
+  button->SetCaption("Start");
+  button->SetEnabled(false);
+  auto* bar = Add<TStatusBar>(0, 212, 375, 19);
+  bar->SetSimplePanel(true);
+  form.Show();
+  bar->SetSimpleText(
+      "L\xC3\xB6schen \xC5\x9A"
+      "cie\xC5\xBCka");
+
+  Output output;
+  ASSERT_EQ(Run({"dump", kTitle}, output), 0) << output.err;
+  const auto records = Records(output.out);
+  ASSERT_EQ(records.size(), 5u) << output.out;
+  EXPECT_EQ(records[0], (std::vector<std::string>{"window", kTitle, "375", "231", "1"}));
+  EXPECT_EQ(records[1][1], "Static");
+  EXPECT_EQ(records[1][3], "Deinstallieren\\r\\n     Men\xC3\xBC 6.1");
+  EXPECT_EQ(std::vector<std::string>(records[1].begin() + 4, records[1].end()),
+            (std::vector<std::string>{"40", "40", "189", "39", "1", "1", ""}));
+  EXPECT_EQ(records[2][1], "ListBox");
+  EXPECT_EQ(records[2][8], "0");   // hidden
+  EXPECT_EQ(records[2][10], "3");  // items
+  EXPECT_EQ(records[3][1], "Button");
+  EXPECT_EQ(records[3][3], "Start");
+  EXPECT_EQ(records[3][9], "0");  // disabled
+  EXPECT_EQ(records[4][1], "msctls_statusbar32");
+  EXPECT_EQ(records[4][10],
+            "L\xC3\xB6schen \xC5\x9A"
+            "cie\xC5\xBCka");
+  EXPECT_EQ(std::stoi(records[1][2]) + 1, std::stoi(records[2][2]));  // ids in creation order
+}
+
+TEST_F(CommandsTest, ClickPressesTheButtonByItsLabel) {
+  auto* button = Add<TButton>(48, 160, 75, 25);
+  button->SetCaption("&Start");
+  int clicks = 0;
+  button->OnClick.Set([&](TObject*) { ++clicks; });
+  form.Show();
+  Output output;
+  EXPECT_EQ(Run({"click", kTitle, "Start"}, output), 0) << output.err;
+  backend.ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Run({"click", kTitle, "Stop"}, output), 1);
+}
+
+TEST_F(CommandsTest, DialogIsReadAndAnswered) {
+  form.Show();
+  Output seen;
+  Output answered;
+  int seenCode = -1;
+  int answerCode = -1;
+  std::thread driver([&] {
+    seenCode = RunCommand({"dialog", "--of", kTitle, "20"}, seen);
+    answerCode = RunCommand({"answer", "Confirm", "No", "20"}, answered);
+  });
+  const int result = MessageDlg("Wirklich?\rJa.", TMsgDlgType::mtConfirmation, mbYes | mbNo);
+  driver.join();
+  EXPECT_EQ(result, mrNo);
+  EXPECT_EQ(seenCode, 0) << seen.err;
+  EXPECT_EQ(answerCode, 0) << answered.err;
+  EXPECT_EQ(seen.out, "caption\tConfirm\nstatic\tWirklich?\\r\\nJa.\nbutton\t&Yes\nbutton\t&No\n");
+}
+
+TEST_F(CommandsTest, WaitAndExistsFindTheWindowOnceShown) {
+  Output output;
+  EXPECT_EQ(Run({"exists", kTitle}, output), 1);
+  EXPECT_EQ(Run({"wait", kTitle, "0.2"}, output), 1);
+  form.Show();
+  EXPECT_EQ(Run({"exists", kTitle}, output), 0);
+  EXPECT_EQ(Run({"wait", kTitle, "5"}, output), 0);
+}
+
+TEST_F(CommandsTest, CloseAsksTheWindowToClose) {
+  bool closed = false;
+  form.OnClose.Set([&](TObject*) { closed = true; });
+  form.Show();
+  Output output;
+  EXPECT_EQ(Run({"close", kTitle}, output), 0);
+  backend.ProcessMessages();
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(Run({"exists", kTitle}, output), 1);
+}
+
+TEST_F(CommandsTest, WrongCallsAreUsageErrors) {
+  Output output;
+  EXPECT_EQ(RunCommand({}, output), 2);
+  EXPECT_EQ(RunCommand({"frobnicate"}, output), 2);
+  EXPECT_EQ(RunCommand({"wait"}, output), 2);
+  EXPECT_EQ(RunCommand({"wait", "x", "later"}, output), 2);
+  EXPECT_EQ(RunCommand({"click", "x"}, output), 2);
+  EXPECT_NE(output.err.find("usage"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+// The form: a top-level window of the toolkit's own window class, whose client area is exactly
+// the form's client size. It hands its children's notifications back to their peers.
+#include "toolkit/Application.h"
+#include "toolkit/Errors.h"
+#include "toolkit/Form.h"
+#include "toolkit/win32/FormStyles.h"
+#include "toolkit/win32/Resources.h"
+#include "toolkit/win32/StandardPeers.h"
+
+namespace tk::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TkForm";
+
+class FormPeer : public WindowPeer {
+ public:
+  explicit FormPeer(TCustomForm& form);
+  void Changed(Aspect aspect) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void ApplyBounds() override;
+  void ApplyBorderStyle();
+  void RestoreFocus();
+  void PressFocusedButton();
+  static void RegisterWindowClass();
+
+  TCustomForm& form_;
+  HWND lastFocus_ = nullptr;
+};
+
+void FormPeer::RegisterWindowClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &FormPeer::WindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));
+    wc.hIconSm = LoadApplicationIcon(GetSystemMetrics(SM_CXSMICON));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kFormClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  if (!registered) throw Exception("Error creating window class");
+}
+
+FormPeer::FormPeer(TCustomForm& form) : WindowPeer(form), form_(form) {
+  RegisterWindowClass();
+  const WindowStyles styles = FormStyles(form.BorderStyle());
+  DWORD style = styles.style | WS_CLIPCHILDREN;
+  if (!form.Enabled()) style |= WS_DISABLED;
+  HWND hwnd =
+      CreateWindowExW(styles.exStyle, kFormClass, L"", style, form.Left(), form.Top(), form.Width(),
+                      form.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (hwnd == nullptr) throw Exception("Error creating window");
+  Attach(hwnd);
+  ApplyBounds();
+}
+
+void FormPeer::Changed(Aspect aspect) {
+  switch (aspect) {
+    case Aspect::Kind:
+      ApplyBorderStyle();
+      break;
+    case Aspect::Visible:
+      ApplyVisible();
+      if (form_.Visible()) RestoreFocus();
+      break;
+    default:
+      WindowPeer::Changed(aspect);
+      break;
+  }
+}
+
+void FormPeer::ApplyBounds() {
+  HWND hwnd = Handle();
+  int width = form_.Width();
+  int height = form_.Height();
+  SetWindowPos(hwnd, nullptr, form_.Left(), form_.Top(), width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may differ from the computed one (themes, a window manager): the client size is
+  // what counts, so correct the outer size by the difference.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const int dx = form_.ClientWidth() - (client.right - client.left);
+  const int dy = form_.ClientHeight() - (client.bottom - client.top);
+  if (dx != 0 || dy != 0) {
+    SetWindowPos(hwnd, nullptr, 0, 0, width + dx, height + dy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+}
+
+void FormPeer::ApplyBorderStyle() {
+  HWND hwnd = Handle();
+  const WindowStyles styles = FormStyles(form_.BorderStyle());
+  const auto kept = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)) &
+                    (WS_VISIBLE | WS_DISABLED | WS_CLIPCHILDREN);
+  SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(styles.style | kept));
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(styles.exStyle));
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyBounds();
+}
+
+void FormPeer::RestoreFocus() {
+  HWND hwnd = Handle();
+  HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(hwnd, focus)) return;
+  if (lastFocus_ != nullptr && IsChild(hwnd, lastFocus_) && IsWindowVisible(lastFocus_) &&
+      IsWindowEnabled(lastFocus_)) {
+    SetFocus(lastFocus_);
+    return;
+  }
+  HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
+  SetFocus(first != nullptr ? first : hwnd);
+}
+
+// A form is no dialog, so the dialog manager has no default button to press on Enter: it asks
+// for IDOK instead. The focused push button takes that as its own click.
+void FormPeer::PressFocusedButton() {
+  HWND focus = GetFocus();
+  if (focus == nullptr || !IsChild(Handle(), focus)) return;
+  if ((SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) ==
+      0) {
+    return;
+  }
+  SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
+LRESULT CALLBACK FormPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Only forms use this window class, so its peer is a form's.
+  if (auto* peer = static_cast<FormPeer*>(FromHandle(hwnd))) {
+    return peer->OnMessage(message, wParam, lParam);
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = Handle();
+  switch (message) {
+    case WM_CLOSE:
+      Application().Guarded([this] { form_.Close(); });
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+      return 1;
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd, focus)) lastFocus_ = focus;
+      } else if (HIWORD(wParam) == 0) {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0 && LOWORD(wParam) == IDOK) {
+        PressFocusedButton();
+        return 0;
+      }
+      [[fallthrough]];
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR: {
+      LRESULT result = 0;
+      if (RouteToChild(message, wParam, lParam, result)) return result;
+      break;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterFormPeer(PeerRegistry& registry) {
+  registry.Add(TCustomForm::StaticClass(), [](TControl& control) -> std::unique_ptr<ControlPeer> {
+    return std::make_unique<FormPeer>(static_cast<TCustomForm&>(control));
+  });
+}
+
+}  // namespace tk::win32

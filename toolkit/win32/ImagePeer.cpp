@@ -1,0 +1,54 @@
+// Pictures from the program's bitmap resources, drawn at their own size from the top-left
+// corner. A missing resource shows nothing.
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/win32/Resources.h"
+#include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/TransparentBitmap.h"
+
+namespace tk::win32 {
+
+namespace {
+
+class ImagePeer : public WindowPeer {
+ public:
+  explicit ImagePeer(TImage& image) : WindowPeer(image), image_(image) {
+    CreateChild(L"STATIC", SS_BITMAP);
+    LoadPicture();
+  }
+
+  void Changed(Aspect aspect) override {
+    if (aspect == Aspect::Picture) {
+      LoadPicture();
+    } else {
+      WindowPeer::Changed(aspect);
+    }
+  }
+
+ private:
+  void LoadPicture() {
+    BitmapHandle bitmap = LoadBitmapResource(image_.Picture());
+    if (bitmap && image_.Transparent()) {
+      WindowPeer* parent = FromHandle(GetParent(Handle()));
+      const COLORREF background =
+          parent != nullptr ? parent->BackgroundColor() : GetSysColor(COLOR_BTNFACE);
+      bitmap = OnBackground(bitmap.Get(), background);
+    }
+    SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.Get()));
+    // The static control keeps using the bitmap; the old one goes after the switch.
+    bitmap_ = std::move(bitmap);
+    // Setting a picture sizes the control to it; the control's own bounds stay.
+    ApplyBounds();
+  }
+  bool DrawsOnParent() const override { return true; }
+
+  TImage& image_;
+  BitmapHandle bitmap_;
+};
+
+}  // namespace
+
+void RegisterImagePeer(PeerRegistry& registry) {
+  registry.AddChild<TImage, ImagePeer>();
+}
+
+}  // namespace tk::win32

@@ -1,0 +1,14 @@
+// Transparent pictures: the colour of the bottom-left pixel marks the transparent parts, which
+// take the background's colour.
+#pragma once
+
+#include <windows.h>
+
+#include "toolkit/win32/UniqueHandle.h"
+
+namespace tk::win32 {
+
+// A copy of `picture` with its transparent parts filled with `background`.
+BitmapHandle OnBackground(HBITMAP picture, COLORREF background);
+
+}  // namespace tk::win32

@@ -1,0 +1,218 @@
+#include "toolkit/win32/WindowPeer.h"
+
+#include "toolkit/Errors.h"
+#include "toolkit/win32/Colors.h"
+#include "toolkit/win32/Fonts.h"
+#include "toolkit/win32/Utf16.h"
+
+namespace tk::win32 {
+
+namespace {
+
+constexpr wchar_t kPeerProperty[] = L"tk.WindowPeer";
+
+// Control ids start above the dialog manager's own ids (IDOK, IDCANCEL...), so the Enter and
+// Escape keys never press a control by accident.
+int NextControlId() {
+  static int next = 100;
+  const int id = next;
+  next = next >= 0x7FFF ? 100 : next + 1;
+  return id;
+}
+
+// The child window that a parent's notification message concerns.
+HWND NotifyingChild(UINT message, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+      return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+      return lParam != 0 ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+DWORD TabStopStyle(const TControl& control) {
+  if (!control.Is<TWinControl>()) return 0;
+  return static_cast<const TWinControl&>(control).TabStop() ? WS_TABSTOP : 0;
+}
+
+WindowPeer::WindowPeer(TControl& control) : control_(control) {}
+
+WindowPeer::~WindowPeer() {
+  if (hwnd_ != nullptr && IsWindow(hwnd_) && FromHandle(hwnd_) == this) {
+    RemovePropW(hwnd_, kPeerProperty);
+    DestroyWindow(hwnd_);
+  }
+}
+
+WindowPeer* WindowPeer::FromHandle(HWND hwnd) {
+  if (hwnd == nullptr) return nullptr;
+  return static_cast<WindowPeer*>(GetPropW(hwnd, kPeerProperty));
+}
+
+HWND WindowPeer::ParentWindowOf(const TControl& control) {
+  const TWinControl* parent = control.Parent();
+  if (parent == nullptr || parent->Peer() == nullptr) return nullptr;
+  return static_cast<HWND>(parent->Peer()->NativeHandle());
+}
+
+bool WindowPeer::RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  WindowPeer* child = FromHandle(NotifyingChild(message, lParam));
+  return child != nullptr && child->Notification(message, wParam, lParam, result);
+}
+
+void WindowPeer::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle) {
+  style |= WS_CHILD | WS_CLIPSIBLINGS;
+  if (control_.Visible()) style |= WS_VISIBLE;
+  if (!control_.Enabled()) style |= WS_DISABLED;
+  HWND hwnd = CreateWindowExW(exStyle, className, L"", style, control_.Left(), control_.Top(),
+                              control_.Width(), control_.Height(), ParentWindowOf(control_),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
+                              GetModuleHandleW(nullptr), nullptr);
+  if (hwnd == nullptr) throw Exception("Error creating window");
+  Attach(hwnd);
+}
+
+void WindowPeer::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  SetPropW(hwnd_, kPeerProperty, this);
+  ApplyFont();
+  ApplyText();
+}
+
+void WindowPeer::Changed(Aspect aspect) {
+  if (hwnd_ == nullptr) return;
+  switch (aspect) {
+    case Aspect::Text:
+      ApplyText();
+      break;
+    case Aspect::Bounds:
+      ApplyBounds();
+      break;
+    case Aspect::Visible:
+      ApplyVisible();
+      break;
+    case Aspect::Enabled:
+      EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
+      break;
+    case Aspect::Font:
+      ApplyFont();
+      break;
+    case Aspect::Color:
+      background_.Reset();
+      Repaint();
+      break;
+    case Aspect::Redraw:
+      ApplyRedraw();
+      break;
+    case Aspect::TabOrder:
+      ApplyTabOrder();
+      break;
+    default:
+      break;
+  }
+}
+
+bool WindowPeer::Notification(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      result = PaintColors(reinterpret_cast<HDC>(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+HBRUSH WindowPeer::BackgroundBrush() {
+  if (!background_) background_.Reset(CreateSolidBrush(BackgroundColor()));
+  return background_.Get();
+}
+
+COLORREF WindowPeer::BackgroundColor() const {
+  return ColorToRgb(control_.Color());
+}
+
+LRESULT WindowPeer::PaintColors(HDC hdc) {
+  SetTextColor(hdc, ColorToRgb(control_.Font().Color()));
+  if (DrawsOnParent()) {
+    if (WindowPeer* parent = FromHandle(GetParent(hwnd_))) {
+      SetBkColor(hdc, parent->BackgroundColor());
+      SetBkMode(hdc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(parent->BackgroundBrush());
+    }
+  }
+  SetBkColor(hdc, BackgroundColor());
+  return reinterpret_cast<LRESULT>(BackgroundBrush());
+}
+
+void WindowPeer::ApplyBounds() {
+  SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowPeer::ApplyText() {
+  SetWindowTextW(hwnd_, Widen(control_.Caption()).c_str());
+}
+
+void WindowPeer::ApplyFont() {
+  FontHandle font = CreateFontFor(control_.Font());
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+  // The old font goes only after the window has let go of it.
+  font_ = std::move(font);
+}
+
+void WindowPeer::ApplyVisible() {
+  // Showing or hiding ends a redraw pause: turning redrawing back on later would otherwise mark
+  // a hidden window visible again.
+  if (redrawOff_) {
+    redrawOff_ = false;
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  }
+  ShowWindow(hwnd_, control_.Visible() ? SW_SHOW : SW_HIDE);
+}
+
+void WindowPeer::ApplyRedraw() {
+  const auto* self = DynamicCast<TWinControl>(&control_);
+  if (self == nullptr) return;
+  if (self->RedrawDisabled()) {
+    // A window that is not shown has nothing to pause.
+    if (redrawOff_ || !IsWindowVisible(hwnd_)) return;
+    redrawOff_ = true;
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  } else if (redrawOff_) {
+    redrawOff_ = false;
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+}
+
+void WindowPeer::ApplyTabOrder() {
+  const TWinControl* parent = control_.Parent();
+  if (parent == nullptr) return;
+  // Tab follows the order of the sibling windows; put them in tab order again.
+  HWND after = HWND_TOP;
+  for (TControl* sibling : parent->TabOrdered()) {
+    auto* hwnd =
+        sibling->Peer() != nullptr ? static_cast<HWND>(sibling->Peer()->NativeHandle()) : nullptr;
+    if (hwnd == nullptr) continue;
+    SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = hwnd;
+  }
+}
+
+void WindowPeer::Repaint() {
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+}  // namespace tk::win32

@@ -1,0 +1,72 @@
+// The common part of every Win32 peer: one native window that shows one control. The window's
+// notifications reach its parent window; the parent hands them back to the child's peer.
+#pragma once
+
+#include <windows.h>
+
+#include "toolkit/Control.h"
+#include "toolkit/Peer.h"
+#include "toolkit/win32/UniqueHandle.h"
+
+namespace tk::win32 {
+
+class WindowPeer : public ControlPeer {
+ public:
+  WindowPeer(const WindowPeer&) = delete;
+  WindowPeer& operator=(const WindowPeer&) = delete;
+  ~WindowPeer() override;
+
+  void Changed(Aspect aspect) override;
+  void* NativeHandle() const override { return hwnd_; }
+
+  HWND Handle() const { return hwnd_; }
+  TControl& Control() const { return control_; }
+
+  // The peer that shows `hwnd`, or null for a window the toolkit did not create.
+  static WindowPeer* FromHandle(HWND hwnd);
+  // The window that a child control of `control` goes into, or null when there is none yet.
+  static HWND ParentWindowOf(const TControl& control);
+  // Hands a parent's notification (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...) to the child peer it
+  // concerns. True when that peer handled it; `result` is then the answer.
+  static bool RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // The brush and colour that this control's area is painted with.
+  HBRUSH BackgroundBrush();
+  COLORREF BackgroundColor() const;
+
+ protected:
+  explicit WindowPeer(TControl& control);
+
+  // Creates the native window as a child of the parent control's window, in the control's
+  // bounds, visible and enabled as the control is, with its font and text.
+  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle = 0);
+  // Takes over a window created by the subclass (a top-level one).
+  void Attach(HWND hwnd);
+
+  // A notification from this control that its parent received.
+  virtual bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Whether the control shows its parent's background instead of its own colour.
+  virtual bool DrawsOnParent() const { return false; }
+  // Answers a WM_CTLCOLOR... message: text colour, background colour and brush.
+  LRESULT PaintColors(HDC hdc);
+
+  virtual void ApplyBounds();
+  virtual void ApplyText();
+  void ApplyFont();
+  void ApplyVisible();
+  void ApplyRedraw();
+  void ApplyTabOrder();
+  void Repaint();
+
+ private:
+  TControl& control_;
+  HWND hwnd_ = nullptr;
+  FontHandle font_;
+  BrushHandle background_;
+  bool redrawOff_ = false;
+};
+
+// The window style bit that lets Tab stop at a control.
+DWORD TabStopStyle(const TControl& control);
+
+}  // namespace tk::win32

@@ -1,0 +1,187 @@
+#include "tools/uidriver/Commands.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "tools/uidriver/TextFormat.h"
+#include "tools/uidriver/WindowQuery.h"
+
+namespace uidriver {
+
+namespace {
+
+constexpr double kDefaultWait = 10.0;
+
+using Args = std::vector<std::string>;
+
+// Looks again and again until `find` finds a window or the time is up.
+HWND WaitFor(double seconds, const std::function<HWND()>& find) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  for (;;) {
+    if (HWND hwnd = find()) return hwnd;
+    if (GetTickCount64() >= deadline) return nullptr;
+    Sleep(100);
+  }
+}
+
+std::string Number(long long value) {
+  return std::to_string(value);
+}
+
+int UsageError(Output& output) {
+  output.err += Usage();
+  return kUsage;
+}
+
+int NotFound(Output& output, std::string_view what) {
+  output.err += "not found: " + std::string(what) + "\n";
+  return kNotFound;
+}
+
+int Wait(const Args& args, Output& output) {
+  double seconds = 0;
+  if (args.size() < 2 || args.size() > 3 ||
+      !ParseSeconds(args.size() == 3 ? args[2] : "", kDefaultWait, seconds)) {
+    return UsageError(output);
+  }
+  const std::string& title = args[1];
+  if (WaitFor(seconds, [&] { return FindTopLevel(title); }) == nullptr) {
+    return NotFound(output, title);
+  }
+  return kOk;
+}
+
+int Exists(const Args& args, Output& output) {
+  if (args.size() != 2) return UsageError(output);
+  return FindTopLevel(args[1]) != nullptr ? kOk : kNotFound;
+}
+
+std::string ControlLine(HWND hwnd) {
+  const Box box = ChildBox(hwnd);
+  std::string extra;
+  if (IsListBox(hwnd)) {
+    if (auto count = ListCount(hwnd)) extra = Number(*count);
+  } else if (IsStatusBar(hwnd)) {
+    if (auto text = StatusText(hwnd)) extra = Escape(*text);
+  }
+  const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  return Line({"control", Escape(ClassOf(hwnd)), Number(GetDlgCtrlID(hwnd)), Escape(TextOf(hwnd)),
+               Number(box.left), Number(box.top), Number(box.right - box.left),
+               Number(box.bottom - box.top), (style & WS_VISIBLE) != 0 ? "1" : "0",
+               (style & WS_DISABLED) != 0 ? "0" : "1", extra});
+}
+
+int Dump(const Args& args, Output& output) {
+  if (args.size() != 2) return UsageError(output);
+  HWND window = FindTopLevel(args[1]);
+  if (window == nullptr) return NotFound(output, args[1]);
+  const Box client = ClientBox(window);
+  output.out += Line({"window", Escape(TextOf(window)), Number(client.right - client.left),
+                      Number(client.bottom - client.top),
+                      IsCentred(WindowBox(window), WorkArea()) ? "1" : "0"});
+  for (HWND child : Descendants(window)) output.out += ControlLine(child);
+  return kOk;
+}
+
+int Click(const Args& args, Output& output) {
+  if (args.size() != 3) return UsageError(output);
+  HWND window = FindTopLevel(args[1]);
+  if (window == nullptr) return NotFound(output, args[1]);
+  HWND button = FindButton(window, args[2]);
+  if (button == nullptr) return NotFound(output, args[2]);
+  // Posted: the click's handler may run long or open a dialog of its own.
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return kOk;
+}
+
+int Dialog(const Args& args, Output& output) {
+  std::string owner;
+  std::string wait;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--of" && i + 1 < args.size()) {
+      owner = args[++i];
+    } else if (wait.empty()) {
+      wait = args[i];
+    } else {
+      return UsageError(output);
+    }
+  }
+  double seconds = 0;
+  if (!ParseSeconds(wait, kDefaultWait, seconds)) return UsageError(output);
+  HWND dialog = WaitFor(seconds, [&]() -> HWND {
+    HWND ownerWindow = nullptr;
+    if (!owner.empty()) {
+      ownerWindow = FindTopLevel(owner);
+      if (ownerWindow == nullptr) return nullptr;
+    }
+    const std::vector<HWND> dialogs = FindDialogs(ownerWindow);
+    return dialogs.empty() ? nullptr : dialogs.front();
+  });
+  if (dialog == nullptr) return NotFound(output, "dialog");
+  output.out += Line({"caption", Escape(TextOf(dialog))});
+  for (HWND child : Descendants(dialog)) {
+    const std::string className = ClassOf(child);
+    if (lstrcmpiA(className.c_str(), "Static") == 0 && !IsIconStatic(child)) {
+      output.out += Line({"static", Escape(TextOf(child))});
+    } else if (lstrcmpiA(className.c_str(), "Button") == 0) {
+      output.out += Line({"button", Escape(TextOf(child))});
+    }
+  }
+  return kOk;
+}
+
+int Answer(const Args& args, Output& output) {
+  double seconds = 0;
+  if (args.size() < 3 || args.size() > 4 ||
+      !ParseSeconds(args.size() == 4 ? args[3] : "", kDefaultWait, seconds)) {
+    return UsageError(output);
+  }
+  HWND dialog = WaitFor(seconds, [&] { return FindDialog(args[1]); });
+  if (dialog == nullptr) return NotFound(output, args[1]);
+  HWND button = FindButton(dialog, args[2]);
+  if (button == nullptr) return NotFound(output, args[2]);
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return kOk;
+}
+
+int Close(const Args& args, Output& output) {
+  if (args.size() != 2) return UsageError(output);
+  HWND window = FindTopLevel(args[1]);
+  if (window == nullptr) return NotFound(output, args[1]);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return kOk;
+}
+
+int List(const Args& args, Output& output) {
+  if (args.size() != 1) return UsageError(output);
+  for (HWND hwnd : TopLevelWindows()) {
+    output.out += Line({Escape(ClassOf(hwnd)), Escape(TextOf(hwnd))});
+  }
+  return kOk;
+}
+
+}  // namespace
+
+std::string Usage() {
+  return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
+         "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
+         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n";
+}
+
+int RunCommand(const Args& args, Output& output) {
+  if (args.empty()) return UsageError(output);
+  const std::string& name = args[0];
+  if (name == "wait") return Wait(args, output);
+  if (name == "exists") return Exists(args, output);
+  if (name == "dump") return Dump(args, output);
+  if (name == "click") return Click(args, output);
+  if (name == "dialog") return Dialog(args, output);
+  if (name == "answer") return Answer(args, output);
+  if (name == "close") return Close(args, output);
+  if (name == "list") return List(args, output);
+  return UsageError(output);
+}
+
+}  // namespace uidriver

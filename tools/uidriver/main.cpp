@@ -1,0 +1,55 @@
+// uidriver: drives and reads the windows of another program, for end-to-end tests run from
+// shell scripts. Arguments and output are UTF-8; output lines are tab-separated, texts escaped
+// (\\ \r \n \t). Exit code 0 on success, 1 when the window, dialog or button is not found (or
+// not within the wait), 2 on a usage error. Only visible windows count.
+//
+//   wait <title> [seconds]      waits (default 10 s) for a top-level window with exactly this
+//                               title.
+//   exists <title>              whether such a window is there now.
+//   dump <title>                the window, then one line per control inside it:
+//                                 window  <caption> <client width> <client height> <centred 0|1>
+//                                 control <class> <id> <text> <left> <top> <width> <height>
+//                                         <visible 0|1> <enabled 0|1> <extra>
+//                               The rectangle is in the parent's client coordinates; <extra> is
+//                               the item count of a list box, the text of a status bar (its
+//                               simple text in simple mode), else empty.
+//   click <title> <label>       presses the button with this label in that window (the label's
+//                               "&" marks may be left out).
+//   dialog [--of <title>] [seconds]
+//                               waits (default 10 s) for a standard dialog, of the process that
+//                               shows the titled window when given, and prints
+//                                 caption <caption> / static <text> ... / button <label> ...
+//   answer <caption> <label> [seconds]
+//                               waits for the dialog with this caption and presses the button.
+//   close <title>               asks the window to close, as its close box does.
+//   list                        every visible top-level window: <class> <title>.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// The shell's declarations need the base ones first.
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "toolkit/win32/Utf16.h"
+#include "tools/uidriver/Commands.h"
+
+int main() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; i < count; ++i) args.push_back(tk::win32::Narrow(wide[i]));
+  LocalFree(wide);
+
+  uidriver::Output output;
+  const int code = uidriver::RunCommand(args, output);
+
+  // Bytes as they are: UTF-8, and line feeds without carriage returns.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  std::fwrite(output.out.data(), 1, output.out.size(), stdout);
+  std::fwrite(output.err.data(), 1, output.err.size(), stderr);
+  return code;
+}
