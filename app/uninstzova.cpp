@@ -9,7 +9,7 @@
 #include "toolkit/win32/Win32Backend.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  tk::Win32Backend backend;
+  tk::win32::Win32Backend backend;
   tk::Application().SetBackend(&backend);
   plat::Platform& platform = plat::Win32Platform();
 

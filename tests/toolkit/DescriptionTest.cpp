@@ -229,8 +229,6 @@ const std::string kCanonical = R"(object Form1: TMyForm
     Width = 189
     Height = 39
     Caption = "Deinstallieren\r\n     Vuvavoredir Menü 6.1"
-    Font.Height = -11
-    Font.Name = "MS Sans Serif"
   end
   object Image2: TImage
     Left = 245
@@ -246,8 +244,6 @@ const std::string kCanonical = R"(object Form1: TMyForm
     Width = 75
     Height = 25
     Caption = "Start"
-    Font.Height = -11
-    Font.Name = "MS Sans Serif"
     OnClick = Handler
     TabOrder = 0
   end
@@ -257,8 +253,6 @@ const std::string kCanonical = R"(object Form1: TMyForm
     Width = 375
     Height = 19
     Color = 16777215
-    Font.Height = -11
-    Font.Name = "MS Sans Serif"
     SimplePanel = True
   end
   object Animate1: TAnimate
@@ -275,8 +269,6 @@ const std::string kCanonical = R"(object Form1: TMyForm
     Width = 289
     Height = 39
     Visible = False
-    Font.Height = -11
-    Font.Name = "MS Sans Serif"
     Items = (
       "VLC"
       "VLC\\http\t"
