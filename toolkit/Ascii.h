@@ -6,8 +6,12 @@
 
 namespace tk {
 
-constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+constexpr char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+constexpr char AsciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 inline std::string AsciiLowerCase(std::string_view s) {
   std::string out(s);
@@ -27,6 +31,18 @@ constexpr bool SameTextAscii(std::string_view a, std::string_view b) {
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
+}
+
+// Orders texts as a sorted list shows them: ASCII letters without regard to case, ties broken by
+// the bytes themselves so that the order is total.
+constexpr int CompareTextAscii(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char x = AsciiLower(a[i]), y = AsciiLower(b[i]);
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+  }
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  return a < b ? -1 : (b < a ? 1 : 0);
 }
 
 }  // namespace tk
