@@ -248,21 +248,7 @@ TNotebook::TNotebook(TComponent* owner) : TWinControl(owner) {
 
 void TNotebook::PagesChanged(ListChange change, int index) {
   NotifyItems(ItemList::Pages, change, index);
-  const std::int32_t count = pages_.Count();
-  std::int32_t page = pageIndex_;
-  switch (change) {
-    case ListChange::Put:
-      break;
-    case ListChange::Insert:
-      page = (page < 0) ? 0 : (index <= page ? page + 1 : page);
-      break;
-    case ListChange::Delete:
-      if (index < page) --page;
-      break;
-    case ListChange::Reset:
-      break;
-  }
-  page = count == 0 ? -1 : std::clamp(page, 0, count - 1);
+  const std::int32_t page = PageAfter(pageIndex_, change, index, pages_.Count());
   if (page == pageIndex_) return;
   pageIndex_ = page;
   NotifyPeer(Aspect::ItemIndex);

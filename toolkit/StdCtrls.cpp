@@ -167,22 +167,6 @@ const ClassInfo& TGroupBox::StaticClass() {
   return info;
 }
 
-std::int32_t SelectionAfter(std::int32_t selected, ListChange change, int index, bool putKeeps) {
-  if (selected < 0) return selected;
-  switch (change) {
-    case ListChange::Put:
-      return (index == selected && !putKeeps) ? -1 : selected;
-    case ListChange::Insert:
-      return index <= selected ? selected + 1 : selected;
-    case ListChange::Delete:
-      if (index == selected) return -1;
-      return index < selected ? selected - 1 : selected;
-    case ListChange::Reset:
-      return -1;
-  }
-  return selected;
-}
-
 void TCustomLabel::SetTransparent(bool on) {
   if (on == transparent_) return;
   transparent_ = on;

@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "toolkit/Control.h"
+#include "toolkit/Selection.h"
 
 namespace tk {
 
@@ -205,8 +206,5 @@ class TGroupBox : public TCustomGroupBox {
  public:
   explicit TGroupBox(TComponent* owner) : TCustomGroupBox(owner) {}
 };
-
-// The selection after a change of a list whose replaced items keep it (`putKeeps`) or lose it.
-std::int32_t SelectionAfter(std::int32_t selected, ListChange change, int index, bool putKeeps);
 
 }  // namespace tk
