@@ -68,7 +68,7 @@ void TCollection::EndUpdate() {
   }
 }
 
-void TCollection::SortItems(
+bool TCollection::SortItems(
     const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less) {
   std::vector<TCollectionItem*> before;
   before.reserve(items_.size());
@@ -79,9 +79,10 @@ void TCollection::SortItems(
     if (items_[i].get() != before[i]) {
       Renumber(0);
       Notify(ListChange::Reset, -1);
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 void TCollection::Notify(ListChange change, int index) {

@@ -60,8 +60,8 @@ class TCollection : public TPersistent {
 
  protected:
   virtual std::unique_ptr<TCollectionItem> NewItem() const = 0;
-  // Puts the items in the order of `less` (stable); one Reset when the order changed.
-  void SortItems(const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less);
+  // Puts the items in the order of `less` (stable); one Reset, and true, when the order changed.
+  bool SortItems(const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less);
   void Notify(ListChange change, int index);
 
  private:
