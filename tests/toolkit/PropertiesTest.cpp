@@ -15,9 +15,9 @@ namespace {
 using PropertiesTest = HeadlessApp;
 
 // The names that the localization component looks up, and which of them each class publishes.
-const char* const kLookedUp[] = {"Caption",  "Font",  "Name",   "CharSet", "Left",
-                                 "Top",      "Width", "Height", "Action",  "EditLabel",
-                                 "ReadOnly", "Text",  "Lines",  "Hint"};
+const char* const kLookedUp[] = {"Caption", "Font",   "Name",     "CharSet", "Left",
+                                 "Top",     "Width",  "Height",   "Action",  "EditLabel",
+                                 "ReadOnly", "Text",  "Lines",    "Hint"};
 
 std::set<std::string> Published(const TObject& o) {
   std::set<std::string> out;
