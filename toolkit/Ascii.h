@@ -29,4 +29,16 @@ constexpr bool SameTextAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Orders texts as a sorted list shows them: ASCII letters without regard to case, ties broken by
+// the bytes themselves so that the order is total.
+constexpr int CompareTextAscii(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char x = AsciiLower(a[i]), y = AsciiLower(b[i]);
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+  }
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  return a < b ? -1 : (b < a ? 1 : 0);
+}
+
 }  // namespace tk

@@ -24,7 +24,8 @@ class TControl : public TComponent {
   ~TControl() override;
 
   TWinControl* Parent() const { return parent_; }
-  void SetParent(TWinControl* parent);
+  // Virtual so that a control with a companion control (a bound label) can take it along.
+  virtual void SetParent(TWinControl* parent);
 
   std::int32_t Left() const { return left_; }
   std::int32_t Top() const { return top_; }
@@ -74,6 +75,14 @@ class TControl : public TComponent {
  protected:
   void NotifyPeer(Aspect aspect) const {
     if (peer_) peer_->Changed(aspect);
+  }
+  void NotifyItems(ItemList list, ListChange change, int index) const {
+    if (peer_) peer_->ItemsChanged(list, change, index);
+  }
+  // Forwards every change of `strings` to the peer as a change of `list`.
+  void ObserveList(TStrings& strings, ItemList list) {
+    strings.SetObserver(
+        [this, list](ListChange change, int index) { NotifyItems(list, change, index); });
   }
   void ParentFontChanged();
   friend class TWinControl;

@@ -7,11 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/ListChange.h"
 #include "toolkit/Object.h"
 
 namespace tk {
 
-enum class StringsChange { Put, Insert, Delete, Reset };
+using StringsChange = ListChange;
 
 class TStrings : public TPersistent {
   TK_CLASS()

@@ -14,7 +14,9 @@ namespace {
 class RecordingPeer : public ControlPeer {
  public:
   void Changed(Aspect aspect) override { aspects.push_back(aspect); }
-  void ItemsChanged(StringsChange change, int index) override { items.emplace_back(change, index); }
+  void ItemsChanged(ItemList, ListChange change, int index) override {
+    items.emplace_back(change, index);
+  }
   std::vector<Aspect> aspects;
   std::vector<std::pair<StringsChange, int>> items;
 };

@@ -35,7 +35,7 @@ class ListBoxPeer : public WindowPeer {
     }
   }
 
-  void ItemsChanged(StringsChange change, int index) override {
+  void ItemsChanged(ItemList, ListChange change, int index) override {
     switch (change) {
       case StringsChange::Put: {
         const LRESULT selected = Send(LB_GETCURSEL, 0, 0);
