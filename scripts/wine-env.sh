@@ -6,6 +6,7 @@
 [ -x "$WINE" ] || WINE=/usr/lib/wine/wine64
 export WINE
 export WINEDEBUG=-all
+export LC_ALL=C.UTF-8   # titles such as "Trelvia®plus" reach Windows programs intact
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko install dialogs in a fresh prefix
 
 zova_xvfb_pid=""
@@ -34,6 +35,9 @@ zova_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager Wine waits for one each time a framed window hides; unmanaged
+    # windows skip that wait.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
   fi
 }
