@@ -25,7 +25,8 @@ driver=$root/build/windows/tools/uidriver/uidriver.exe
 sample=$root/build/windows/tools/sampleinstall/sampleinstall.exe
 # A complete installation: the product's directories, the Start-menu folder and the temp files.
 # ZOVA_LANG picks the window's language (0 German, 1 English, 2 Polish).
-"$WINE" "$sample" create 'C:\Trelvia' ${ZOVA_LANG:+--lang "$ZOVA_LANG"}
+rm -rf "$WINEPREFIX/drive_c/Trelvia" "$root/build/screenshots"
+"$WINE" "$sample" create 'C:\Trelvia' --bulk 4000 ${ZOVA_LANG:+--lang "$ZOVA_LANG"}
 
 shots=$root/build/screenshots
 mkdir -p "$shots"
@@ -36,17 +37,31 @@ if [ "$headless" = 0 ]; then
   exit 0
 fi
 
-"$WINE" "$exe" &
+"$WINE" "$exe" >/dev/null 2>&1 &
 app=$!
 title="Trelvia®plus Deinstaller"
+[ -n "${ZOVA_LANG:-}" ] && [ "$ZOVA_LANG" = 1 ] && title="Trelvia®plus Uninstaller"
+[ -n "${ZOVA_LANG:-}" ] && [ "$ZOVA_LANG" = 2 ] && title="Deinstaluj Morlen"
 "$WINE" "$driver" wait "$title" 30 >/dev/null
 sleep 1
-import -window root "$shots/window.png"
+# The window alone, by its X window (Wine's windows carry their titles there too).
+shot() { import -window "$(xdotool search --name "$title" | head -n 1)" "$1" 2>/dev/null; }
+shot "$shots/window.png"
 echo "run: the window as it opened: $shots/window.png"
 "$WINE" "$driver" click "$title" "Start" >/dev/null || true
-for i in 1 2 3 4 5 6; do
-  sleep 0.4
-  import -window root "$shots/stage-$i.png" 2>/dev/null || true
+# Screenshots while the run goes on; only those that differ from the one before are kept.
+n=0
+last=""
+while kill -0 "$app" 2>/dev/null && [ "$n" -lt 12 ]; do
+  shot "$shots/.frame.png" || break
+  sum=$(md5sum < "$shots/.frame.png")
+  if [ "$sum" != "$last" ]; then
+    n=$((n + 1))
+    mv "$shots/.frame.png" "$shots/stage-$n.png"
+    last=$sum
+  fi
+  sleep 0.2
 done
+rm -f "$shots/.frame.png"
 wait "$app" && status=0 || status=$?
-echo "run: stages of the run: $shots/stage-*.png; uninstzova.exe ended with exit code $status"
+echo "run: $n screenshots of the run: $shots/stage-*.png; uninstzova.exe ended with exit code $status"

@@ -7,6 +7,7 @@
 //       --dir TEXT        the settings file's "directory" value (default: <installdir>)
 //       --only-dirs       no Start-menu folder and no temp files
 //       --stray-file      also a file lying directly in <installdir>
+//       --bulk N          also N files spread over the program directory (a run that lasts)
 //   sampleinstall remaining <installdir>            prints what is left, one "kind<TAB>path" a line
 //   sampleinstall paths                             prints "temp<TAB>..." and "programs<TAB>..."
 //   sampleinstall hold <file> <seconds>             holds <file> open without delete sharing
@@ -110,6 +111,7 @@ int Create(int argc, wchar_t** argv) {
   std::wstring dir = argv[2];
   std::wstring lang, iniDir = dir;
   bool ini = true, onlyDirs = false, stray = false;
+  int bulk = 0;
   for (int i = 3; i < argc; ++i) {
     std::wstring a = argv[i];
     if (a == L"--lang" && i + 1 < argc) lang = argv[++i];
@@ -117,6 +119,7 @@ int Create(int argc, wchar_t** argv) {
     else if (a == L"--dir" && i + 1 < argc) iniDir = argv[++i];
     else if (a == L"--only-dirs") onlyDirs = true;
     else if (a == L"--stray-file") stray = true;
+    else if (a == L"--bulk" && i + 1 < argc) bulk = _wtoi(argv[++i]);
     else return 2;
   }
   MakeDirs(dir);
@@ -139,6 +142,11 @@ int Create(int argc, wchar_t** argv) {
     ++i;
   }
   if (stray) WriteText(dir + L"\\stray.txt", "left behind\r\n");
+  for (int k = 0; k < bulk; ++k) {
+    const std::wstring sub = dir + L"\\zuduviv\\bulk" + std::to_wstring(k / 100);
+    if (k % 100 == 0) MakeDirs(sub);
+    WriteText(sub + L"\\part" + std::to_wstring(k) + L".dat", "bulk\r\n");
+  }
   if (onlyDirs) return 0;
   const std::wstring temp = TempDir();
   if (ini) {
@@ -194,6 +202,22 @@ int Remaining(int argc, wchar_t** argv) {
   return 0;
 }
 
+int ShowWindowFor(int argc, wchar_t** argv) {
+  if (argc < 4) return 2;
+  HWND w = CreateWindowExW(0, L"STATIC", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
+                           100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (w == nullptr) return 1;
+  Out(L"showing");
+  const DWORD until = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3])) * 1000;
+  MSG msg;
+  while (GetTickCount() < until) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(20);
+  }
+  DestroyWindow(w);
+  return 0;
+}
+
 int Hold(int argc, wchar_t** argv) {
   if (argc < 4) return 2;
   HANDLE h = CreateFileW(argv[2], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -213,6 +237,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"create") return Create(argc, argv);
   if (cmd == L"remaining") return Remaining(argc, argv);
   if (cmd == L"hold") return Hold(argc, argv);
+  if (cmd == L"window") return ShowWindowFor(argc, argv);
   if (cmd == L"paths") {
     Out(L"temp\t" + TempDir());
     Out(L"programs\t" + ProgramsFolder());

@@ -1,0 +1,101 @@
+# Shared by the end-to-end tests: runs uninstzova.exe under Wine on a sample installation and
+# drives it through the UI driver. Expects ZOVA_EXE, ZOVA_DRIVER and ZOVA_SAMPLE (set by ctest);
+# uses the WINEPREFIX and DISPLAY of the test command, or makes its own.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../../scripts/wine-env.sh"
+own_display=0
+if [ -z "${DISPLAY:-}" ]; then
+  zova_start_xvfb
+  own_display=1
+fi
+zova_wine_prefix "${WINEPREFIX:-$(dirname "$ZOVA_EXE")/../wine-e2e}"
+
+TITLE_DE="Trelvia®plus Deinstaller"
+TITLE_EN="Trelvia®plus Uninstaller"
+TITLE_PL="Deinstaluj Morlen"
+APP_TITLE="uninstzova"
+app_pid=""
+helper_pids=()
+
+# A failed test leaves no program behind: anything still open would change the next test.
+finish() {
+  local pid
+  for pid in $app_pid "${helper_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  [ "$own_display" = 1 ] && zova_wine_cleanup
+  return 0
+}
+trap finish EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+driver() { "$WINE" "$ZOVA_DRIVER" "$@"; }
+sample() { "$WINE" "$ZOVA_SAMPLE" "$@"; }
+
+# What is left of an installation, the Start-menu folder and the temp files, sorted.
+remaining() { sample remaining "$1" | tr -d '\r' | sort; }
+
+# Removes whatever an earlier test left: the installation, temp files, the Start-menu folder.
+clean_slate() {
+  local dir=$1
+  local unix
+  unix="$WINEPREFIX/drive_c/${dir#C:\\}"
+  chmod -R u+w "$unix" 2>/dev/null || true
+  rm -rf "$unix"
+  local temp programs
+  temp=$(sample paths | tr -d '\r' | awk -F'\t' '$1=="temp"{print $2}')
+  programs=$(sample paths | tr -d '\r' | awk -F'\t' '$1=="programs"{print $2}')
+  for f in vodere.ini control.ini uninstzova.exe; do
+    rm -f "$(winpath_to_unix "$temp$f")"
+  done
+  rm -rf "$(winpath_to_unix "$programs\\ORX Vuvavoredir")"
+}
+
+# C:\x\y -> $WINEPREFIX/drive_c/x/y (the prefix's own drive only).
+winpath_to_unix() {
+  local p=${1#C:\\}
+  p=${p#c:\\}
+  echo "$WINEPREFIX/drive_c/${p//\\//}"
+}
+
+start_app() {
+  "$WINE" "$ZOVA_EXE" >/dev/null 2>&1 &
+  app_pid=$!
+}
+
+# Runs the sample tool in the background (a window, a held file); its output goes to file $1.
+start_helper() {
+  local out=$1
+  shift
+  "$WINE" "$ZOVA_SAMPLE" "$@" >"$out" 2>/dev/null &
+  helper_pids+=($!)
+}
+stop_helpers() {
+  local pid
+  for pid in "${helper_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  helper_pids=()
+}
+
+# Waits for the program to end and checks its exit code.
+expect_exit_zero() {
+  local rc=0
+  wait "$app_pid" || rc=$?
+  app_pid=""
+  [ "$rc" -eq 0 ] || fail "uninstzova.exe ended with exit code $rc"
+}
+
+wait_window() { driver wait "$1" "${2:-30}" >/dev/null || fail "no window titled $1"; }
+
+# The status line of the window titled $1, as it shows now.
+status_text() {
+  local field
+  field=$(driver dump "$1" | tr -d '\r' | awk -F'\t' '$1=="control" && $2=="msctls_statusbar32" {print $11}')
+  printf '%b' "$field"
+}
