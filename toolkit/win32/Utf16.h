@@ -1,13 +1,12 @@
-// UTF-8 inside, UTF-16 at the Win32 boundary: the one place where the two meet.
+// The Win32 backend converts text at the system boundary with the platform layer's conversion,
+// so UTF-8 becomes UTF-16 in one place for the whole program.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "platform/win32/Utf16.h"
 
 namespace tk::win32 {
 
-// Invalid sequences become U+FFFD instead of failing: a text is always shown.
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view utf16);
+using plat::Narrow;
+using plat::Widen;
 
 }  // namespace tk::win32
