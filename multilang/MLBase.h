@@ -71,6 +71,11 @@ class TBaseMultiLang : public tk::TComponent {
 
   static bool HasProperty(const tk::TObject& Component, std::string_view Name);
 
+  // Replaces the table with the one-language block that the string library named by
+  // StringLibraryFile holds for the owner window, and shows it. Unchanged when the library holds
+  // none; raises the general error when the library cannot be loaded.
+  void LoadFromStringLibrary();
+
   // May texts be written into the component, given TranslateEdits?
   bool CanTranslate(const tk::TObject& Component) const;
   // The active language's text of the entry at `keyLine`, or the default language's when that
@@ -90,6 +95,7 @@ class TBaseMultiLang : public tk::TComponent {
 
  private:
   void RecordLayout();
+  void UseStringLibrary();
   void WalkTable();
   std::string SearchKey(const tk::TComponent& component, std::int32_t marker) const;
   bool KeepsPositionsFor(std::int32_t marker) const;
