@@ -12,11 +12,8 @@
 #include "multilang/PositionsIndex.h"
 #include "multilang/UnitState.h"
 #include "toolkit/Component.h"
+#include "toolkit/Grids.h"
 #include "toolkit/StringList.h"
-
-namespace tk {
-class TStringGrid;
-}
 
 namespace ml {
 
@@ -38,8 +35,9 @@ class TBaseMultiLang : public tk::TComponent {
   virtual void ApplyEntry(tk::TComponent& Component, std::int32_t& Index) = 0;
 
  public:
-  // Writes the component's current texts into rows of an editing grid, from `Row` on.
-  virtual void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid& Grid) = 0;
+  // Writes the component's current texts into rows of an editing grid, from `Row` on. The grid
+  // must be given.
+  virtual void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid* Grid) = 0;
 
   // Published properties, in the order the window description stores them.
   std::string About() const { return "3.80"; }
