@@ -1,67 +1,21 @@
-#include <memory>
 #include <string>
 #include <typeinfo>
 #include <vector>
 
-#include "multilang/UnitState.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeStringLibraries.h"
-#include "tests/multilang/TestWindow.h"
+#include "tests/multilang/LibraryWindow.h"
 
 using namespace ml;
 
 namespace {
 
-class TForm1 : public tk::TForm {
-  TK_CLASS()
-
- public:
-  explicit TForm1(tk::TComponent* owner) : TForm(owner) {}
-};
-
-}  // namespace
-
-const tk::ClassInfo& TForm1::StaticClass() {
-  static const tk::ClassInfo info{"TForm1", &tk::TForm::StaticClass(), {}};
-  return info;
-}
-
-namespace {
-
 using Strings = plat::FakeStringLibraries::Strings;
 
-const std::vector<std::string> kStoredTable{"Label1", "Eins", "One", "Jeden",
-                                            "Label2", "Zwei", "Two", "Dwa"};
-
-// A window of class TForm1 named Form1 with two labels; its component is loaded the way a stored
-// description loads it: three languages, the stored table, then the after-loading step.
-class StringLibraryTest : public HeadlessApp {
+// The window's component reaches libraries through the fakes.
+class StringLibraryTest : public LibraryWindowTest {
  protected:
-  StringLibraryTest() : form(nullptr) {
-    form.SetName("Form1");
-    label1 = tk::NewComponent<tk::TLabel>(&form, "Label1");
-    label2 = tk::NewComponent<tk::TLabel>(&form, "Label2");
-    SetLibraryServices({&files, &libraries});
-  }
-  ~StringLibraryTest() override {
-    SetLibraryServices({});
-    SetStringLibraryFile("");
-    SetStartLanguage(0);
-  }
-
-  TestMultiLang& Load(tk::TComponent& window, bool designing = false) {
-    auto* ml = tk::NewComponent<TestMultiLang>(&window, "MultiLang1");
-    ml->SetLoading(true);
-    ml->SetDesigning(designing);
-    ml->ChangeLanguageCount(3);
-    ml->ChangeDefaultLanguage(2);
-    ml->Words().Assign(kStoredTable);
-    ml->AfterLanguageChanged.Set(
-        [this](tk::TObject*, std::uint8_t language) { switches.push_back(language); });
-    ml->AfterLoading();
-    return *ml;
-  }
-  TestMultiLang& Load() { return Load(form); }
+  StringLibraryTest() { SetLibraryServices({&files, &libraries}); }
 
   // A library at `path` that also exists as a file.
   void AddLibrary(const std::string& path, Strings strings) {
@@ -71,9 +25,6 @@ class StringLibraryTest : public HeadlessApp {
 
   plat::FakeFileSystem files;
   plat::FakeStringLibraries libraries;
-  TForm1 form;
-  tk::TLabel *label1, *label2;
-  std::vector<int> switches;
 };
 
 TEST_F(StringLibraryTest, WithoutALibraryTheStoredTableStaysAndNoFileIsTouched) {
