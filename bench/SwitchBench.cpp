@@ -23,7 +23,7 @@ namespace {
 class CaptionMultiLang : public ml::TBaseMultiLang {
  public:
   using TBaseMultiLang::TBaseMultiLang;
-  void CollectEntry(tk::TComponent&, std::int32_t, tk::TStringGrid&) override {}
+  void CollectEntry(tk::TComponent&, std::int32_t, tk::TStringGrid*) override {}
 
  protected:
   void ApplyEntry(tk::TComponent& component, std::int32_t& index) override {

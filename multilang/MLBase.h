@@ -12,11 +12,8 @@
 #include "multilang/PositionsIndex.h"
 #include "multilang/UnitState.h"
 #include "toolkit/Component.h"
+#include "toolkit/Grids.h"
 #include "toolkit/StringList.h"
-
-namespace tk {
-class TStringGrid;
-}
 
 namespace ml {
 
@@ -38,8 +35,9 @@ class TBaseMultiLang : public tk::TComponent {
   virtual void ApplyEntry(tk::TComponent& Component, std::int32_t& Index) = 0;
 
  public:
-  // Writes the component's current texts into rows of an editing grid, from `Row` on.
-  virtual void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid& Grid) = 0;
+  // Writes the component's current texts into rows of an editing grid, from `Row` on. The grid
+  // must be given.
+  virtual void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid* Grid) = 0;
 
   // Published properties, in the order the window description stores them.
   std::string About() const { return "3.80"; }
@@ -71,6 +69,11 @@ class TBaseMultiLang : public tk::TComponent {
 
   static bool HasProperty(const tk::TObject& Component, std::string_view Name);
 
+  // Replaces the table with the one-language block that the string library named by
+  // StringLibraryFile holds for the owner window, and shows it. Unchanged when the library holds
+  // none; raises the general error when the library cannot be loaded.
+  void LoadFromStringLibrary();
+
   // May texts be written into the component, given TranslateEdits?
   bool CanTranslate(const tk::TObject& Component) const;
   // The active language's text of the entry at `keyLine`, or the default language's when that
@@ -90,6 +93,7 @@ class TBaseMultiLang : public tk::TComponent {
 
  private:
   void RecordLayout();
+  void UseStringLibrary();
   void WalkTable();
   std::string SearchKey(const tk::TComponent& component, std::int32_t marker) const;
   bool KeepsPositionsFor(std::int32_t marker) const;

@@ -106,6 +106,7 @@ void TBaseMultiLang::AfterLoading() {
   TComponent::AfterLoading();
   if (IsDesigning()) return;
   SwitchLanguage(StartLanguage());
+  UseStringLibrary();
 }
 
 }  // namespace ml

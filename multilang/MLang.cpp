@@ -14,8 +14,6 @@ const tk::ClassInfo& TMultiLang::StaticClass() {
 // No control kind is written yet: the switch steps over every entry.
 void TMultiLang::ApplyEntry(tk::TComponent&, std::int32_t&) {}
 
-void TMultiLang::CollectEntry(tk::TComponent&, std::int32_t, tk::TStringGrid&) {}
-
 void RegisterMultiLangClasses() {
   tk::RegisterClass(TMultiLang::StaticClass());
 }

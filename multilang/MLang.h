@@ -2,6 +2,9 @@
 // kinds; writing and collecting their texts comes per kind.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "multilang/MLBase.h"
 
 namespace ml {
@@ -12,7 +15,9 @@ class TMultiLang : public TBaseMultiLang {
  public:
   explicit TMultiLang(tk::TComponent* owner) : TBaseMultiLang(owner) {}
 
-  void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid& Grid) override;
+  void CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::TStringGrid* Grid) override;
+  // The published string property `Name`; empty when the class does not publish it.
+  static std::string GetTextProperty(const tk::TObject& Component, std::string_view Name);
 
  protected:
   void ApplyEntry(tk::TComponent& Component, std::int32_t& Index) override;

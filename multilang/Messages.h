@@ -20,5 +20,7 @@ inline constexpr char kDropFormPositions[] =
     "You are going to drop the positions for the form.\rCurrently different values are stored "
     "for each language.\rDo you want to drop these values?";
 inline constexpr char kCancelled[] = "Cancelled.";
+// Followed by the library's path in double quotes and a full stop.
+inline constexpr char kCannotLoadStringLibrary[] = "Cannot load string DLL ";
 
 }  // namespace ml::messages

@@ -11,6 +11,7 @@ struct UnitState {
   std::vector<TBaseMultiLang*> components;
   std::uint8_t startLanguage = 0;
   std::string stringLibraryFile;
+  StringLibraryServices libraryServices;
 };
 
 UnitState& State() {
@@ -36,6 +37,13 @@ const std::string& StringLibraryFile() {
 }
 void SetStringLibraryFile(std::string path) {
   State().stringLibraryFile = std::move(path);
+}
+
+const StringLibraryServices& LibraryServices() {
+  return State().libraryServices;
+}
+void SetLibraryServices(StringLibraryServices services) {
+  State().libraryServices = services;
 }
 
 namespace detail {

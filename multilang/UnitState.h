@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+namespace plat {
+class FileSystem;
+class StringLibraries;
+}  // namespace plat
+
 namespace ml {
 
 class TBaseMultiLang;
@@ -20,6 +25,16 @@ void SetStartLanguage(std::uint8_t language);
 // The string library from which components take their tables after loading (empty: none).
 const std::string& StringLibraryFile();
 void SetStringLibraryFile(std::string path);
+
+// How components reach string libraries: the test whether the named file exists, and the loader.
+// The application sets them with the settings above. Null stands for none available: no file is
+// found and no library loads.
+struct StringLibraryServices {
+  plat::FileSystem* files = nullptr;
+  plat::StringLibraries* libraries = nullptr;
+};
+const StringLibraryServices& LibraryServices();
+void SetLibraryServices(StringLibraryServices services);
 
 namespace detail {
 void RegisterComponent(TBaseMultiLang* component);

@@ -17,6 +17,7 @@ inline constexpr OsError kSharingViolation = 32;
 inline constexpr OsError kDirNotEmpty = 145;
 inline constexpr OsError kAlreadyExists = 183;
 inline constexpr OsError kDirectory = 267;  // the name is not a directory
+inline constexpr OsError kResourceNameNotFound = 1814;
 inline constexpr OsError kCantResolveFilename = 1921;
 }  // namespace err
 

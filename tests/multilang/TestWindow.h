@@ -23,7 +23,7 @@ class TestMultiLang : public ml::TBaseMultiLang {
 
   using TBaseMultiLang::TBaseMultiLang;
 
-  void CollectEntry(tk::TComponent&, std::int32_t, tk::TStringGrid&) override {}
+  void CollectEntry(tk::TComponent&, std::int32_t, tk::TStringGrid*) override {}
 
   Mode mode = Mode::WriteCaption;
   std::vector<std::string> applied;  // names handed to ApplyEntry, in order
