@@ -322,6 +322,13 @@ std::string Show(const Value& v) {
 
 }  // namespace
 
+// Windows are not created by name, so a window is built directly.
+TComponent* CreateKind(const std::string& kind, TComponent& owner) {
+  if (kind == "TForm") return new TForm(&owner);
+  const ClassInfo* info = FindClass(kind);
+  return (info != nullptr && info->create != nullptr) ? info->create(&owner) : nullptr;
+}
+
 void Put(TComponent& control, const Value& value) {
   if (IsOrdinal(value.facet)) return PutOrdinal(control, value.facet, value.number);
   if (IsSingleText(value.facet)) return PutText(control, value.facet, value.texts.at(0));
@@ -344,17 +351,6 @@ Value Read(const TComponent& control, const Value& like) {
 
 using namespace kindcases;
 
-namespace {
-
-// Controls by class name; windows are not created by name, so a window is built directly.
-tk::TComponent* Create(const std::string& kind, tk::TComponent& owner) {
-  if (kind == "TForm") return new tk::TForm(&owner);
-  const tk::ClassInfo* info = tk::FindClass(kind);
-  return (info != nullptr && info->create != nullptr) ? info->create(&owner) : nullptr;
-}
-
-}  // namespace
-
 void kindcases::PrintTo(const KindCase& c, std::ostream* os) {
   *os << c.name;
 }
@@ -367,7 +363,7 @@ TEST_P(KindCaseTest, WritesTheBlockIntoTheControl) {
   const KindCase& kc = GetParam();
   tk::TForm window(nullptr);
   window.SetName("Window");
-  tk::TComponent* control = Create(kc.kind, window);
+  tk::TComponent* control = CreateKind(kc.kind, window);
   ASSERT_NE(control, nullptr) << kc.kind;
   control->SetName(ControlName(kc.kind));
   if (auto* c = tk::DynamicCast<tk::TControl>(control); c != nullptr && !c->Is<tk::TCustomForm>()) {

@@ -15,6 +15,8 @@ class TComponent;
 
 namespace kindcases {
 
+// A control of the class named `kind`, owned by `owner`; null for a class unknown by name.
+tk::TComponent* CreateKind(const std::string& kind, tk::TComponent& owner);
 // Writes a set-up value into the control; reads a value of the same facet back.
 void Put(tk::TComponent& control, const Value& value);
 Value Read(const tk::TComponent& control, const Value& like);
