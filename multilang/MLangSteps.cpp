@@ -39,19 +39,18 @@ bool EntryReader::AtItemKey() const {
   return c_ < Lines() && IsItemKey(words_[static_cast<int>(c_)]);
 }
 
+const std::string& EntryReader::Text() const {
+  static const std::string kEmpty;
+  return textLine_ < 0 ? kEmpty : words_[static_cast<int>(textLine_)];
+}
+
 bool EntryReader::TakeText() {
   if (!HasActiveLine()) return false;
-  const std::string& line = words_[static_cast<int>(c_ + active_ + 1)];
-  if (line.empty() && defaultEnabled_) {
+  textLine_ = c_ + active_ + 1;
+  if (words_[static_cast<int>(textLine_)].empty() && defaultEnabled_) {
     // An entry cut short before the default language's line yields the empty text.
     const std::int64_t fallback = c_ + default_ + 1;
-    if (fallback < Lines()) {
-      text_ = words_[static_cast<int>(fallback)];
-    } else {
-      text_.clear();
-    }
-  } else {
-    text_ = line;
+    textLine_ = fallback < Lines() ? fallback : -1;
   }
   c_ += entrySize_;
   return true;
@@ -61,14 +60,14 @@ bool EntryReader::TakeHint() {
   if (c_ >= Lines()) return false;
   if (!IsHintKey(words_[static_cast<int>(c_)])) return false;
   if (!TakeText()) return false;
-  return !text_.empty();
+  return !Text().empty();
 }
 
 void EntryReader::FillList(ItemTexts& items) {
   if (!HasActiveLine() || items.Count() == 0) return;
   int i = 0;
   do {
-    if (TakeText()) items.Set(i, text_);
+    if (TakeText()) items.Set(i, Text());
     ++i;
     if (!AtItemKey()) break;
   } while (i < items.Count());
@@ -78,7 +77,7 @@ void EntryReader::FillList(ItemTexts& items) {
 void EntryReader::FillItems(ItemTexts& items) {
   for (int i = 0; i < items.Count() && HasActiveLine(); ++i) {
     TakeText();
-    items.Set(i, text_);
+    items.Set(i, Text());
     if (!AtItemKey()) break;
   }
 }
@@ -86,7 +85,7 @@ void EntryReader::FillItems(ItemTexts& items) {
 void EntryReader::FillFromItemEntries(ItemTexts& items) {
   for (int i = 0; HasActiveLine() && AtItemKey() && i < items.Count(); ++i) {
     TakeText();
-    items.Set(i, text_);
+    items.Set(i, Text());
   }
 }
 
@@ -96,7 +95,7 @@ void EntryReader::FillNavigatorHints(tk::TDBNavigator& navigator) {
   do {
     // An item entry cut short by the end of the table ends the hints.
     if (!TakeText()) break;
-    hints.Add(text_);
+    hints.Add(Text());
   } while (AtItemKey());
   navigator.SetHints(&hints);
 }

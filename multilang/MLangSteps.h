@@ -47,7 +47,7 @@ class EntryReader {
 
   // The key line of the next entry to be read.
   std::int32_t Counter() const { return static_cast<std::int32_t>(c_); }
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const;
 
   // Takes the entry's text by the text selection rule and steps past the entry; false, with
   // nothing taken, when the entry has no line for the active language.
@@ -77,7 +77,8 @@ class EntryReader {
   const bool defaultEnabled_;
   // Wider than the caller's counter: a table's last entry may end before the active language.
   std::int64_t c_;
-  std::string text_;
+  // The line of the text taken last, read when asked for rather than copied; -1: the empty text.
+  std::int64_t textLine_ = -1;
 };
 
 }  // namespace ml
