@@ -9,7 +9,9 @@ INSTANTIATE_TEST_SUITE_P(ListKinds, KindCaseTest, ::testing::ValuesIn(kindcases:
 
 namespace {
 
-TEST_F(HeadlessApp, ValueListEditorIsRefreshedAfterItsTitlesChanged) {
+using ValueListEditorEntryTest = HeadlessApp;
+
+TEST_F(ValueListEditorEntryTest, RefreshedAfterItsTitlesChanged) {
   tk::TForm window(nullptr);
   auto* editor = tk::NewComponent<tk::TValueListEditor>(&window, "ValueListEditor1");
   editor->SetParent(&window);

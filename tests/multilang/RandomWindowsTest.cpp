@@ -249,7 +249,9 @@ void CheckShape(const std::vector<Placed>& placed) {
   }
 }
 
-TEST_F(HeadlessApp, RandomWindowsAndTablesNeverCrashLoopOrGoBack) {
+using RandomWindowsTest = HeadlessApp;
+
+TEST_F(RandomWindowsTest, NeverCrashLoopOrGoBack) {
   Random rnd(kSeed);
   for (int w = 0; w < kWindows && !HasFailure(); ++w) {
     SCOPED_TRACE("seed " + std::to_string(kSeed) + ", window " + std::to_string(w));
