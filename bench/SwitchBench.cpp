@@ -1,6 +1,6 @@
-// A full language switch on generated windows of labels, on the headless backend: three
-// languages, positions of window and controls kept, every label with an entry. The cost per
-// control must stay flat as windows grow.
+// A full language switch of the window's localization component on generated windows of labels,
+// on the headless backend: three languages, positions of window and controls kept, every label
+// with an entry. The cost per control must stay flat as windows grow.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,28 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "multilang/MLBase.h"
+#include "multilang/MLang.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
-#include "toolkit/Properties.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/headless/HeadlessBackend.h"
 
 namespace {
-
-// Writes the entry's text as the caption, as the control-kind dispatch does for labels.
-class CaptionMultiLang : public ml::TBaseMultiLang {
- public:
-  using TBaseMultiLang::TBaseMultiLang;
-  void CollectEntry(tk::TComponent&, std::int32_t, tk::TStringGrid*) override {}
-
- protected:
-  void ApplyEntry(tk::TComponent& component, std::int32_t& index) override {
-    ApplyPositions(component, index);
-    tk::SetStrProp(component, "Caption", SelectedText(index));
-    index += Languages() + 1;
-  }
-};
 
 struct Window {
   explicit Window(int labels) : form(nullptr) {
@@ -45,7 +30,7 @@ struct Window {
       label->SetBounds(i % 700, i % 500, 60, 13);
       words.insert(words.end(), {name, "Text " + name, "Text en " + name, "Text pl " + name});
     }
-    multiLang = tk::NewComponent<CaptionMultiLang>(&form, "MultiLang1");
+    multiLang = tk::NewComponent<ml::TMultiLang>(&form, "MultiLang1");
     multiLang->SetLoading(true);
     multiLang->ChangeLanguageCount(3);
     multiLang->ChangeSwitchPositions(ml::spFormAndControls);
@@ -53,7 +38,7 @@ struct Window {
     multiLang->AfterLoading();  // first switch: every record created
   }
   tk::TForm form;
-  CaptionMultiLang* multiLang = nullptr;
+  ml::TMultiLang* multiLang = nullptr;
 };
 
 void BM_Switch(benchmark::State& state) {

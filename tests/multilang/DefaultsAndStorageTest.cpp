@@ -231,19 +231,19 @@ TEST_F(DefaultsAndStorageTest, RegistryHoldsLiveComponentsInCreationOrder) {
   EXPECT_EQ(LiveComponents(), before);
 }
 
-TEST_F(DefaultsAndStorageTest, PlacedClassIsCreatedByNameAndStepsOverControls) {
+TEST_F(DefaultsAndStorageTest, PlacedClassIsCreatedByNameAndWritesControls) {
   RegisterMultiLangClasses();
   const tk::ClassInfo* info = tk::FindClass("TMultiLang");
   ASSERT_NE(info, nullptr);
   ASSERT_NE(info->create, nullptr);
-  Add("Label1")->SetCaption("unchanged");
+  Add("Label1")->SetCaption("German");
   auto* ml = static_cast<TBaseMultiLang*>(info->create(&form));
   EXPECT_TRUE(ml->InheritsFrom(TBaseMultiLang::StaticClass()));
   ml->Words().Assign(
       std::vector<std::string>{"Label1", "eins", "one", "%Form%", "Fenster", "Window"});
   ml->SwitchLanguage(1);
   EXPECT_EQ(form.Caption(), "Window");
-  EXPECT_EQ(tk::GetStrProp(*form.FindOwnedComponent("Label1"), "Caption"), "unchanged");
+  EXPECT_EQ(tk::GetStrProp(*form.FindOwnedComponent("Label1"), "Caption"), "one");
 }
 
 }  // namespace
