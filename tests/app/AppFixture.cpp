@@ -28,8 +28,9 @@ void AppTest::Install(const std::string& dir, bool programsValue) {
   }
   int i = 0;
   for (const std::string& sub : VlcDirectories()) {
-    fake.fs.AddFile(dir + "\\" + sub + "\\file" + std::to_string(i++) + ".dat",
+    fake.fs.AddFile(dir + "\\" + sub + "\\file" + std::to_string(i) + ".dat",
                     i % 3 == 0 ? plat::attr::kReadOnly : plat::attr::kArchive);
+    ++i;
   }
   if (programsValue) {
     fake.registry.SetString(std::string(kExplorerKey) + "\\Shell Folders", "Programs", kPrograms);

@@ -99,3 +99,26 @@ status_text() {
   field=$(driver dump "$1" | tr -d '\r' | awk -F'\t' '$1=="control" && $2=="msctls_statusbar32" {print $11}')
   printf '%b' "$field"
 }
+
+# Checks the texts the real controls of the window titled $1 show: label 1, label 2 (with \r\n),
+# the Start and cancel buttons and label 3.
+expect_texts() {
+  local title=$1 label1=$2 label2=$3 button2=$4 label3=$5
+  local dump
+  dump=$(driver dump "$title" | tr -d '\r')
+  for want in "Static	$label1" "Static	$label2" "Button	Start" "Button	$button2" "Static	$label3"; do
+    echo "$dump" | W="$want" awk -F'\t' '$1=="control" && ($2"\t"$4)==ENVIRON["W"] {found=1} END {exit !found}' ||
+      fail "no control [$want] in: $dump"
+  done
+}
+
+# Writes a settings file with the given "Lang" line (or none) and an installation directory.
+write_settings() {
+  local dir=$1 lang=${2:-}
+  clean_slate "$dir"
+  if [ -n "$lang" ]; then
+    sample create "$dir" --lang "$lang" >/dev/null
+  else
+    sample create "$dir" >/dev/null
+  fi
+}

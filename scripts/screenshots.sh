@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the window in German, English and Polish (docs/window-*.png),
+# each opened on a private X server from a settings file with that language.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+bash scripts/setup.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target uninstzova uidriver sampleinstall
+
+. scripts/wine-env.sh
+trap zova_wine_cleanup EXIT
+zova_start_xvfb
+zova_wine_prefix "$root/build/wine-run"
+exe=$root/build/windows/app/uninstzova.exe
+driver=$root/build/windows/tools/uidriver/uidriver.exe
+sample=$root/build/windows/tools/sampleinstall/sampleinstall.exe
+
+for entry in "de 0 Trelvia®plus Deinstaller" "en 1 Trelvia®plus Uninstaller" "pl 2 Deinstaluj Morlen"; do
+  read -r code lang title <<<"$entry"
+  "$WINE" "$sample" create 'C:\Trelvia' --lang "$lang" >/dev/null
+  "$WINE" "$exe" >/dev/null 2>&1 &
+  app=$!
+  "$WINE" "$driver" wait "$title" 30 >/dev/null
+  sleep 1
+  import -window "$(xdotool search --name "$title" | head -n 1)" "docs/window-$code.png"
+  "$WINE" "$driver" close "$title" >/dev/null
+  wait "$app" || true
+  echo "screenshots: docs/window-$code.png"
+done
