@@ -155,12 +155,9 @@ LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Application().Guarded([this] { form_.Close(); });
       return 0;
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wParam));
       return 1;
-    }
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();

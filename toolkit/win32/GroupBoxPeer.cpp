@@ -15,6 +15,14 @@ class GroupBoxPeer : public WindowPeer {
   }
 
  private:
+  bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    if (message == WM_ERASEBKGND) {
+      EraseBackground(reinterpret_cast<HDC>(wParam));
+      result = 1;
+      return true;
+    }
+    return WindowPeer::WindowMessage(message, wParam, lParam, result);
+  }
   bool DrawsOnParent() const override { return box_.Color() == clBtnFace; }
 
   TCustomGroupBox& box_;

@@ -53,13 +53,10 @@ class PanelPeer : public WindowPeer {
  private:
   bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     switch (message) {
-      case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+      case WM_ERASEBKGND:
+        EraseBackground(reinterpret_cast<HDC>(wParam));
         result = 1;
         return true;
-      }
       case WM_PAINT:
         Paint();
         result = 0;

@@ -118,6 +118,11 @@ class RadioGroupPeer : public WindowPeer {
   }
 
   bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    if (message == WM_ERASEBKGND) {
+      EraseBackground(reinterpret_cast<HDC>(wParam));
+      result = 1;
+      return true;
+    }
     const int index = ButtonIndex(reinterpret_cast<HWND>(lParam));
     if (index < 0) return WindowPeer::WindowMessage(message, wParam, lParam, result);
     switch (message) {

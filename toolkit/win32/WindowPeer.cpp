@@ -186,6 +186,12 @@ LRESULT WindowPeer::PaintColors(HDC hdc) {
   return reinterpret_cast<LRESULT>(BackgroundBrush());
 }
 
+void WindowPeer::EraseBackground(HDC hdc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  FillRect(hdc, &client, BackgroundBrush());
+}
+
 void WindowPeer::ApplyBounds() {
   SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);

@@ -62,6 +62,9 @@ class WindowPeer : public ControlPeer {
   virtual bool DrawsOnParent() const { return false; }
   // Answers a WM_CTLCOLOR... message: text colour, background colour and brush.
   LRESULT PaintColors(HDC hdc);
+  // Fills the client area with the background brush: a container whose window class paints no
+  // background (a group box) would otherwise show what was there before.
+  void EraseBackground(HDC hdc);
 
   virtual void ApplyBounds();
   virtual void ApplyText();

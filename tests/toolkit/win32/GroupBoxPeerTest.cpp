@@ -39,4 +39,17 @@ TEST_F(GroupBoxPeerTest, ControlsInsideAreItsChildWindowsAndTheirClicksArrive) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(GroupBoxPeerTest, InsideIsPaintedInTheColourOfTheFormBelow) {
+  auto form = NewForm();
+  form->SetColor(0x3366CC);
+  auto* box = NewChild<TGroupBox>(*form, 20, 20, 200, 100);
+  form->Show();
+  HWND hwnd = Hwnd(*box);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC dc = GetDC(hwnd);
+  const COLORREF pixel = GetPixel(dc, 100, 50);
+  ReleaseDC(hwnd, dc);
+  EXPECT_EQ(pixel, static_cast<COLORREF>(0x3366CC));
+}
+
 }  // namespace
