@@ -8,7 +8,15 @@
 
 namespace tk {
 
-enum class TMsgDlgType : std::uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+class TOpenDialog;
+
+enum class TMsgDlgType : std::uint8_t {
+  mtWarning,
+  mtError,
+  mtInformation,
+  mtConfirmation,
+  mtCustom
+};
 
 enum TMsgDlgBtn : std::uint32_t { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
 using TMsgDlgButtons = std::uint32_t;
@@ -35,6 +43,10 @@ class DialogService {
   virtual ~DialogService() = default;
   // Shows the dialog modally and answers the button pressed (mrCancel when closed otherwise).
   virtual int Show(const DialogRequest& request) = 0;
+  // Shows the system's open or save dialog for `dialog` (a TSaveDialog saves) and, when the
+  // user chose a file, writes the choice back to it. False when nothing was chosen; a window
+  // system without such dialogs never shows one.
+  virtual bool ExecuteFileDialog(TOpenDialog& /*dialog*/) { return false; }
 };
 
 // "Information", "Warning", "Confirm", "Error" or the application title for custom dialogs.

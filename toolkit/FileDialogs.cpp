@@ -1,5 +1,6 @@
 #include "toolkit/FileDialogs.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/Properties.h"
 
 namespace tk {
@@ -32,6 +33,10 @@ const ClassInfo& TSaveDialog::StaticClass() {
         return new TSaveDialog(o);
       }};
   return info;
+}
+
+bool TOpenDialog::Execute() {
+  return Application().Dialogs().ExecuteFileDialog(*this);
 }
 
 }  // namespace tk

@@ -38,6 +38,10 @@ class TOpenDialog : public TCommonDialog {
   const std::string& InitialDir() const { return initialDir_; }
   void SetInitialDir(const std::string& dir) { initialDir_ = dir; }
 
+  // Shows the dialog modally. True when the user chose a file: FileName and FilterIndex then hold
+  // the choice.
+  bool Execute();
+
  private:
   std::string title_, filter_, fileName_, defaultExt_, initialDir_;
   std::int32_t filterIndex_ = 1;

@@ -48,4 +48,33 @@ TEST_F(FileKindsTest, SaveDialogKeepsTitleAndFilterAsTheOpenDialogDoes) {
   EXPECT_EQ(GetOrdProp(dialog, "FilterIndex"), 1);
 }
 
+TEST_F(FileKindsTest, WithoutAWindowSystemExecuteChoosesNothing) {
+  TOpenDialog dialog(nullptr);
+  dialog.SetFileName("vodere.ini");
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(dialog.FileName(), "vodere.ini");
+  EXPECT_TRUE(dialogs().Shown().empty());
+}
+
+// Chooses a file in every file dialog it is asked to show.
+class ChoosingDialogs : public RecordingDialogs {
+ public:
+  bool ExecuteFileDialog(TOpenDialog& dialog) override {
+    asked = &dialog;
+    dialog.SetFileName("C:\\chosen.txt");
+    return true;
+  }
+  TOpenDialog* asked = nullptr;
+};
+
+TEST_F(FileKindsTest, ExecuteAsksTheApplicationsDialogs) {
+  ChoosingDialogs choosing;
+  Application().SetDialogs(&choosing);
+  TSaveDialog dialog(nullptr);
+  EXPECT_TRUE(dialog.Execute());
+  EXPECT_EQ(choosing.asked, &dialog);
+  EXPECT_EQ(dialog.FileName(), "C:\\chosen.txt");
+  Application().SetDialogs(nullptr);
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/win32/FormStyles.h"
+#include "toolkit/win32/MenuBarPeer.h"
 #include "toolkit/win32/Resources.h"
 #include "toolkit/win32/StandardPeers.h"
 
@@ -23,6 +24,7 @@ class FormPeer : public WindowPeer {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyBounds() override;
   void ApplyBorderStyle();
+  void ApplyMenu();
   void RestoreFocus();
   void PressFocusedButton();
   static void RegisterWindowClass();
@@ -57,6 +59,7 @@ FormPeer::FormPeer(TCustomForm& form) : WindowPeer(form), form_(form) {
                       form.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd == nullptr) throw Exception("Error creating window");
   Attach(hwnd);
+  ShowMainMenu(form_, hwnd);
   ApplyBounds();
 }
 
@@ -66,6 +69,7 @@ void FormPeer::Changed(Aspect aspect) {
       ApplyBorderStyle();
       break;
     case Aspect::Visible:
+      if (form_.Visible()) ApplyMenu();
       ApplyVisible();
       if (form_.Visible()) RestoreFocus();
       break;
@@ -103,6 +107,13 @@ void FormPeer::ApplyBorderStyle() {
   SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ApplyBounds();
+}
+
+// A main menu made after the window shows when the form is shown. The menu bar takes room from
+// the client area, which keeps its size: the window grows instead.
+void FormPeer::ApplyMenu() {
+  HMENU before = GetMenu(Handle());
+  if (ShowMainMenu(form_, Handle()) && GetMenu(Handle()) != before) ApplyBounds();
 }
 
 void FormPeer::RestoreFocus() {
@@ -144,12 +155,9 @@ LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Application().Guarded([this] { form_.Close(); });
       return 0;
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wParam));
       return 1;
-    }
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -159,6 +167,7 @@ LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_COMMAND:
+      if (lParam == 0 && RunMenuCommand(hwnd, LOWORD(wParam))) return 0;
       if (lParam == 0 && LOWORD(wParam) == IDOK) {
         PressFocusedButton();
         return 0;

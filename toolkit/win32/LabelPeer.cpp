@@ -1,6 +1,10 @@
-// Static text. Line breaks (CR LF) show as lines; the text is not wrapped at the edge.
+// Static text: labels and the labels bound to labeled edits. Line breaks (CR LF) show as lines;
+// the text is not wrapped at the edge. A label without a width of its own (a bound label) is as
+// wide as its text; one left of its edit grows to the left.
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/Utf16.h"
 
 namespace tk::win32 {
 
@@ -8,8 +12,14 @@ namespace {
 
 class LabelPeer : public WindowPeer {
  public:
-  explicit LabelPeer(TLabel& label) : WindowPeer(label), label_(label) {
+  explicit LabelPeer(TCustomLabel& label) : WindowPeer(label), label_(label) {
     CreateChild(L"STATIC", SS_LEFTNOWORDWRAP);
+    if (label.Width() == 0) ApplyBounds();
+  }
+
+  void Changed(Aspect aspect) override {
+    WindowPeer::Changed(aspect);
+    if ((aspect == Aspect::Text || aspect == Aspect::Font) && label_.Width() == 0) ApplyBounds();
   }
 
  private:
@@ -18,13 +28,38 @@ class LabelPeer : public WindowPeer {
     return label_.Transparent() || label_.Color() == clBtnFace;
   }
 
-  TLabel& label_;
+  void ApplyBounds() override {
+    if (label_.Width() != 0) {
+      WindowPeer::ApplyBounds();
+      return;
+    }
+    const int width = TextWidth();
+    int left = label_.Left();
+    if (const auto* edit = DynamicCast<TCustomLabeledEdit>(label_.Owner())) {
+      if (edit->EditLabel() == &label_ && edit->LabelPosition() == lpLeft) left -= width;
+    }
+    SetWindowPos(Handle(), nullptr, left, label_.Top(), width, label_.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  int TextWidth() const {
+    HDC dc = GetDC(Handle());
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    const std::wstring text = Widen(label_.Caption());
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    return r.right - r.left;
+  }
+
+  TCustomLabel& label_;
 };
 
 }  // namespace
 
 void RegisterLabelPeer(PeerRegistry& registry) {
-  registry.AddChild<TLabel, LabelPeer>();
+  registry.AddChild<TCustomLabel, LabelPeer>();
 }
 
 }  // namespace tk::win32

@@ -1,4 +1,5 @@
-// List boxes: the native list follows the control's string list item by item.
+// List boxes (plain and data-aware): the native list follows the control's string list item by
+// item.
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
@@ -10,7 +11,7 @@ namespace {
 
 class ListBoxPeer : public WindowPeer {
  public:
-  explicit ListBoxPeer(TListBox& listBox) : WindowPeer(listBox), listBox_(listBox) {
+  explicit ListBoxPeer(TCustomListBox& listBox) : WindowPeer(listBox), listBox_(listBox) {
     CreateChild(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | TabStopStyle(listBox),
                 WS_EX_CLIENTEDGE);
     ApplyItemHeight();
@@ -57,10 +58,6 @@ class ListBoxPeer : public WindowPeer {
   }
 
  private:
-  LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return SendMessageW(Handle(), message, wParam, lParam);
-  }
-
   void Insert(int index) {
     const std::wstring text = Widen(listBox_.Items().Get(index));
     Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
@@ -78,7 +75,7 @@ class ListBoxPeer : public WindowPeer {
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {
       const auto index = static_cast<std::int32_t>(Send(LB_GETCURSEL, 0, 0));
-      TListBox& listBox = listBox_;
+      TCustomListBox& listBox = listBox_;
       Application().Guarded([&listBox, index] { listBox.SetItemIndex(index); });
       result = 0;
       return true;
@@ -86,13 +83,13 @@ class ListBoxPeer : public WindowPeer {
     return WindowPeer::Notification(message, wParam, lParam, result);
   }
 
-  TListBox& listBox_;
+  TCustomListBox& listBox_;
 };
 
 }  // namespace
 
 void RegisterListBoxPeer(PeerRegistry& registry) {
-  registry.AddChild<TListBox, ListBoxPeer>();
+  registry.AddChild<TCustomListBox, ListBoxPeer>();
 }
 
 }  // namespace tk::win32

@@ -9,8 +9,21 @@ namespace tk::win32 {
 void RegisterFormPeer(PeerRegistry& registry);
 void RegisterLabelPeer(PeerRegistry& registry);
 void RegisterButtonPeer(PeerRegistry& registry);
+void RegisterCheckBoxPeer(PeerRegistry& registry);
+void RegisterEditPeer(PeerRegistry& registry);
+void RegisterMemoPeer(PeerRegistry& registry);
 void RegisterListBoxPeer(PeerRegistry& registry);
+void RegisterComboBoxPeer(PeerRegistry& registry);
+void RegisterComboBoxExPeer(PeerRegistry& registry);
+void RegisterGroupBoxPeer(PeerRegistry& registry);
+void RegisterPanelPeer(PeerRegistry& registry);
+void RegisterRadioGroupPeer(PeerRegistry& registry);
 void RegisterStatusBarPeer(PeerRegistry& registry);
+void RegisterHeaderControlPeer(PeerRegistry& registry);
+void RegisterTabControlPeer(PeerRegistry& registry);
+void RegisterTreeViewPeer(PeerRegistry& registry);
+void RegisterListViewPeer(PeerRegistry& registry);
+void RegisterStringGridPeer(PeerRegistry& registry);
 void RegisterAnimatePeer(PeerRegistry& registry);
 void RegisterImagePeer(PeerRegistry& registry);
 

@@ -1,7 +1,11 @@
-// Status bars. Without panels the bar shows one text: in simple mode the simple text, else none.
+// Status bars. In simple mode the bar shows the simple text; otherwise one part per panel, each
+// as wide as its panel and the last one up to the right edge. Without panels the bar shows one
+// empty part.
 #include <windows.h>
 // The common controls need the base declarations first.
 #include <commctrl.h>
+
+#include <vector>
 
 #include "toolkit/ComCtrls.h"
 #include "toolkit/win32/Colors.h"
@@ -11,6 +15,19 @@
 namespace tk::win32 {
 
 namespace {
+
+// The text of a part: a tab before it centres it, two put it on the right.
+std::wstring PartText(const TStatusPanel& panel) {
+  std::wstring text = Widen(panel.Text());
+  switch (panel.Alignment()) {
+    case taCenter:
+      return L"\t" + text;
+    case taRightJustify:
+      return L"\t\t" + text;
+    default:
+      return text;
+  }
+}
 
 class StatusBarPeer : public WindowPeer {
  public:
@@ -36,24 +53,56 @@ class StatusBarPeer : public WindowPeer {
     }
   }
 
+  void ItemsChanged(ItemList, ListChange change, int index) override {
+    if (bar_.SimplePanel()) return;  // the panels show when simple mode ends
+    if (change == ListChange::Put) {
+      // A panel's width may have changed with its text: the parts stay cheap to set.
+      ApplyParts();
+      SetPartText(index);
+    } else {
+      ApplyPanels();
+    }
+  }
+
  private:
   void ApplyText() override {
     const std::wstring text = Widen(bar_.SimpleText());
-    SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    Send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
   }
 
   void ApplySimple() {
-    if (!bar_.SimplePanel()) {
-      int right = -1;
-      SendMessageW(Handle(), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
-    }
-    SendMessageW(Handle(), SB_SIMPLE, bar_.SimplePanel() ? TRUE : FALSE, 0);
+    if (!bar_.SimplePanel()) ApplyPanels();
+    Send(SB_SIMPLE, bar_.SimplePanel() ? TRUE : FALSE);
     ApplyText();
+  }
+
+  void ApplyParts() {
+    const TStatusPanels& panels = bar_.Panels();
+    std::vector<int> edges;
+    int right = 0;
+    for (int i = 0; i + 1 < panels.Count(); ++i) {
+      right += panels[i]->Width();
+      edges.push_back(right);
+    }
+    edges.push_back(-1);
+    Send(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  }
+
+  void ApplyPanels() {
+    ApplyParts();
+    const int count = bar_.Panels().Count();
+    if (count == 0) Send(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L""));
+    for (int i = 0; i < count; ++i) SetPartText(i);
+  }
+
+  void SetPartText(int index) {
+    const std::wstring text = PartText(*bar_.Panels()[index]);
+    Send(SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
   }
 
   void ApplyColor() {
     const COLORREF color = bar_.Color() == clBtnFace ? CLR_DEFAULT : ColorToRgb(bar_.Color());
-    SendMessageW(Handle(), SB_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+    Send(SB_SETBKCOLOR, 0, static_cast<LPARAM>(color));
   }
 
   TStatusBar& bar_;

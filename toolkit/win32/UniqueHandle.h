@@ -7,7 +7,7 @@
 
 namespace tk::win32 {
 
-template <class Handle, auto Release>
+template <class Handle, auto Destroy>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
@@ -23,8 +23,10 @@ class UniqueHandle {
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the handle up without releasing it (its owner released it already).
+  Handle Release() { return std::exchange(handle_, nullptr); }
   void Reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) Release(handle_);
+    if (handle_ != nullptr) Destroy(handle_);
     handle_ = handle;
   }
 
@@ -37,5 +39,6 @@ using BrushHandle = UniqueHandle<HBRUSH, &DeleteObject>;
 using BitmapHandle = UniqueHandle<HBITMAP, &DeleteObject>;
 using ModuleHandle = UniqueHandle<HMODULE, &FreeLibrary>;
 using ProcessHandle = UniqueHandle<HANDLE, &CloseHandle>;
+using MenuHandle = UniqueHandle<HMENU, &DestroyMenu>;
 
 }  // namespace tk::win32

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/win32/DialogTemplate.h"
+#include "toolkit/win32/FileDialogs.h"
 #include "toolkit/win32/Utf16.h"
 
 // The toolkit's DialogKind::MessageBox, not the Win32 function macro.
@@ -196,6 +197,10 @@ int Win32Dialogs::Show(const DialogRequest& request) {
     if ((buttons & b) != 0 && ButtonResult(b) == result) return static_cast<int>(result);
   }
   return ClosedAnswer(buttons);
+}
+
+bool Win32Dialogs::ExecuteFileDialog(TOpenDialog& dialog) {
+  return ShowFileDialog(dialog, GetActiveWindow());
 }
 
 }  // namespace tk::win32

@@ -12,6 +12,8 @@ namespace tk::win32 {
 class Win32Dialogs : public DialogService {
  public:
   int Show(const DialogRequest& request) override;
+  // The system's open or save dialog, modal to the active window.
+  bool ExecuteFileDialog(TOpenDialog& dialog) override;
 };
 
 // Every lone CR or LF of a message becomes CR LF, which a static control shows as a line break.

@@ -1,5 +1,8 @@
 #include "toolkit/win32/WindowPeer.h"
 
+// The common controls need the base declarations first.
+#include <commctrl.h>
+
 #include "toolkit/Errors.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/Fonts.h"
@@ -48,6 +51,8 @@ WindowPeer::WindowPeer(TControl& control) : control_(control) {}
 
 WindowPeer::~WindowPeer() {
   if (hwnd_ != nullptr && IsWindow(hwnd_) && FromHandle(hwnd_) == this) {
+    // The window outlives this peer by a few messages; none of them may reach it.
+    if (subclassed_) RemoveWindowSubclass(hwnd_, &WindowPeer::SubclassProc, 0);
     RemovePropW(hwnd_, kPeerProperty);
     DestroyWindow(hwnd_);
   }
@@ -86,6 +91,30 @@ void WindowPeer::Attach(HWND hwnd) {
   SetPropW(hwnd_, kPeerProperty, this);
   ApplyFont();
   ApplyText();
+}
+
+void WindowPeer::RouteChildNotifications() {
+  if (subclassed_) return;
+  subclassed_ = SetWindowSubclass(hwnd_, &WindowPeer::SubclassProc, 0,
+                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+LRESULT CALLBACK WindowPeer::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, &WindowPeer::SubclassProc, 0);
+    reinterpret_cast<WindowPeer*>(self)->subclassed_ = false;
+  } else {
+    LRESULT result = 0;
+    if (reinterpret_cast<WindowPeer*>(self)->WindowMessage(message, wParam, lParam, result)) {
+      return result;
+    }
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool WindowPeer::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return RouteToChild(message, wParam, lParam, result);
 }
 
 void WindowPeer::Changed(Aspect aspect) {
@@ -134,26 +163,33 @@ bool WindowPeer::Notification(UINT message, WPARAM wParam, LPARAM, LRESULT& resu
   }
 }
 
+// A control that draws on its parent paints with the parent's colour, and so do its children.
 HBRUSH WindowPeer::BackgroundBrush() {
+  if (DrawsOnParent()) {
+    if (WindowPeer* parent = FromHandle(GetParent(hwnd_))) return parent->BackgroundBrush();
+  }
   if (!background_) background_.Reset(CreateSolidBrush(BackgroundColor()));
   return background_.Get();
 }
 
 COLORREF WindowPeer::BackgroundColor() const {
+  if (DrawsOnParent()) {
+    if (const WindowPeer* parent = FromHandle(GetParent(hwnd_))) return parent->BackgroundColor();
+  }
   return ColorToRgb(control_.Color());
 }
 
 LRESULT WindowPeer::PaintColors(HDC hdc) {
   SetTextColor(hdc, ColorToRgb(control_.Font().Color()));
-  if (DrawsOnParent()) {
-    if (WindowPeer* parent = FromHandle(GetParent(hwnd_))) {
-      SetBkColor(hdc, parent->BackgroundColor());
-      SetBkMode(hdc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(parent->BackgroundBrush());
-    }
-  }
+  if (DrawsOnParent()) SetBkMode(hdc, TRANSPARENT);
   SetBkColor(hdc, BackgroundColor());
   return reinterpret_cast<LRESULT>(BackgroundBrush());
+}
+
+void WindowPeer::EraseBackground(HDC hdc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  FillRect(hdc, &client, BackgroundBrush());
 }
 
 void WindowPeer::ApplyBounds() {
@@ -209,6 +245,17 @@ void WindowPeer::ApplyTabOrder() {
     SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     after = hwnd;
   }
+}
+
+std::wstring NativeTextW(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::string NativeText(HWND hwnd) {
+  return Narrow(NativeTextW(hwnd));
 }
 
 void WindowPeer::Repaint() {

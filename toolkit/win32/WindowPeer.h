@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "toolkit/Control.h"
 #include "toolkit/Peer.h"
 #include "toolkit/win32/UniqueHandle.h"
@@ -42,6 +44,17 @@ class WindowPeer : public ControlPeer {
   void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle = 0);
   // Takes over a window created by the subclass (a top-level one).
   void Attach(HWND hwnd);
+  // For a control that holds child windows (a group box, a panel): their notifications reach
+  // this control's window, which then hands them on as a form does. Every message of the window
+  // passes WindowMessage first.
+  void RouteChildNotifications();
+  // A message of this control's own window, once RouteChildNotifications is on. True when
+  // handled; `result` is then the answer. By default it hands children's notifications on.
+  virtual bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return SendMessageW(hwnd_, message, wParam, lParam);
+  }
 
   // A notification from this control that its parent received.
   virtual bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -49,6 +62,9 @@ class WindowPeer : public ControlPeer {
   virtual bool DrawsOnParent() const { return false; }
   // Answers a WM_CTLCOLOR... message: text colour, background colour and brush.
   LRESULT PaintColors(HDC hdc);
+  // Fills the client area with the background brush: a container whose window class paints no
+  // background (a group box) would otherwise show what was there before.
+  void EraseBackground(HDC hdc);
 
   virtual void ApplyBounds();
   virtual void ApplyText();
@@ -57,16 +73,26 @@ class WindowPeer : public ControlPeer {
   void ApplyRedraw();
   void ApplyTabOrder();
   void Repaint();
+  // The window's font, for the windows that the peer adds of its own (radio buttons).
+  HFONT FontHandleOf() const { return font_.Get(); }
 
  private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+
   TControl& control_;
   HWND hwnd_ = nullptr;
   FontHandle font_;
   BrushHandle background_;
   bool redrawOff_ = false;
+  bool subclassed_ = false;
 };
 
 // The window style bit that lets Tab stop at a control.
 DWORD TabStopStyle(const TControl& control);
+
+// The text of a window, as UTF-16 and as UTF-8.
+std::wstring NativeTextW(HWND hwnd);
+std::string NativeText(HWND hwnd);
 
 }  // namespace tk::win32

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "toolkit/DBCtrls.h"
+#include "toolkit/DBGrids.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/FileCtrl.h"
 #include "toolkit/Form.h"
+#include "toolkit/Grids.h"
+#include "toolkit/Notebooks.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/ValEdit.h"
 #include "toolkit/win32/PeerRegistry.h"
+#include "toolkit/win32/StandardPeers.h"
 
 using namespace tk;
 using tk::win32::PeerRegistry;
@@ -37,6 +45,28 @@ TEST(PeerRegistryTest, LaterRegistrationReplacesTheEarlier) {
   registry.Add(TButton::StaticClass(), &ForControls);
   registry.Add(TButton::StaticClass(), &ForButtons);
   EXPECT_EQ(registry.Find(TButton::StaticClass()), &ForButtons);
+}
+
+TEST(PeerRegistryTest, DataAwareKindsShareThePeersOfTheirPlainKinds) {
+  PeerRegistry registry;
+  tk::win32::RegisterStandardPeers(registry);
+  ASSERT_NE(registry.Find(TListBox::StaticClass()), nullptr);
+  EXPECT_EQ(registry.Find(TDBListBox::StaticClass()), registry.Find(TListBox::StaticClass()));
+  EXPECT_EQ(registry.Find(TDBComboBox::StaticClass()), registry.Find(TComboBox::StaticClass()));
+  EXPECT_EQ(registry.Find(TFilterComboBox::StaticClass()), registry.Find(TComboBox::StaticClass()));
+  EXPECT_EQ(registry.Find(TDBRadioGroup::StaticClass()), registry.Find(TRadioGroup::StaticClass()));
+  EXPECT_NE(registry.Find(TRadioGroup::StaticClass()), registry.Find(TGroupBox::StaticClass()));
+}
+
+TEST(PeerRegistryTest, KindsWithoutANativeControlStayModels) {
+  PeerRegistry registry;
+  tk::win32::RegisterStandardPeers(registry);
+  EXPECT_NE(registry.Find(TStringGrid::StaticClass()), nullptr);
+  EXPECT_EQ(registry.Find(TValueListEditor::StaticClass()), nullptr);
+  EXPECT_EQ(registry.Find(TDBGrid::StaticClass()), nullptr);
+  EXPECT_EQ(registry.Find(TDBNavigator::StaticClass()), nullptr);
+  EXPECT_EQ(registry.Find(TNotebook::StaticClass()), nullptr);
+  EXPECT_EQ(registry.Find(THeader::StaticClass()), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,125 @@
+#include "toolkit/win32/ComboBoxPeer.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/Utf16.h"
+
+namespace tk::win32 {
+
+DWORD ComboStyle(std::int32_t style) {
+  switch (style) {
+    case csSimple:
+      return CBS_SIMPLE;
+    case csDropDown:
+      return CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    default:  // the owner-drawn styles draw nothing of their own here
+      return CBS_DROPDOWNLIST;
+  }
+}
+
+ComboBoxPeer::ComboBoxPeer(TCustomComboBox& combo) : WindowPeer(combo), combo_(combo) {
+  CreateChild(L"COMBOBOX", ComboStyle(combo.Style()) | WS_VSCROLL | TabStopStyle(combo));
+  Load();
+}
+
+void ComboBoxPeer::Load() {
+  ApplyBounds();
+  Reload();
+}
+
+void ComboBoxPeer::Changed(Aspect aspect) {
+  switch (aspect) {
+    case Aspect::Items:
+      Reload();
+      break;
+    case Aspect::ItemIndex:
+      ApplySelection();
+      break;
+    default:
+      WindowPeer::Changed(aspect);
+      break;
+  }
+}
+
+void ComboBoxPeer::ItemsChanged(ItemList, ListChange change, int index) {
+  switch (change) {
+    case ListChange::Put:
+      Send(CB_DELETESTRING, static_cast<WPARAM>(index));
+      InsertItem(index);
+      break;
+    case ListChange::Insert:
+      InsertItem(index);
+      break;
+    case ListChange::Delete:
+      Send(CB_DELETESTRING, static_cast<WPARAM>(index));
+      break;
+    case ListChange::Reset:
+      Reload();
+      break;
+  }
+}
+
+void ComboBoxPeer::InsertItem(int index) {
+  const std::wstring text = Widen(combo_.Items().Get(index));
+  Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ComboBoxPeer::Reload() {
+  Send(CB_RESETCONTENT);
+  const TStrings& items = combo_.Items();
+  for (int i = 0; i < items.Count(); ++i) InsertItem(i);
+  ApplySelection();
+}
+
+void ComboBoxPeer::ApplySelection() {
+  if (Send(CB_GETCURSEL) != static_cast<LRESULT>(combo_.ItemIndex())) {
+    Send(CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()));
+  }
+  ApplyText();
+}
+
+// Writes only a text that differs: the edit would lose its caret to an equal one.
+void ComboBoxPeer::ApplyText() {
+  HWND edit = EditWindow();
+  if (edit == nullptr) return;
+  const std::wstring text = Widen(combo_.Text());
+  if (NativeTextW(edit) != text) SetWindowTextW(edit, text.c_str());
+}
+
+// The window's height includes the dropped-down list.
+void ComboBoxPeer::ApplyBounds() {
+  int height = combo_.Height();
+  if (combo_.Style() != csSimple) {
+    const auto item = static_cast<int>(Send(CB_GETITEMHEIGHT, 0));
+    height += combo_.DropDownCount() * (item > 0 ? item : 16);
+  }
+  SetWindowPos(Handle(), nullptr, combo_.Left(), combo_.Top(), combo_.Width(), height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool ComboBoxPeer::Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message != WM_COMMAND) return WindowPeer::Notification(message, wParam, lParam, result);
+  TCustomComboBox& combo = combo_;  // a handler may destroy this peer
+  switch (HIWORD(wParam)) {
+    case CBN_SELCHANGE: {
+      const auto index = static_cast<std::int32_t>(Send(CB_GETCURSEL));
+      Application().Guarded([&combo, index] { combo.SetItemIndex(index); });
+      return true;
+    }
+    case CBN_EDITCHANGE: {
+      HWND edit = EditWindow();
+      if (edit == nullptr) return false;
+      const std::string text = NativeText(edit);
+      Application().Guarded([&combo, &text] { combo.SetText(text); });
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void RegisterComboBoxPeer(PeerRegistry& registry) {
+  registry.AddChild<TCustomComboBox, ComboBoxPeer>();
+}
+
+}  // namespace tk::win32

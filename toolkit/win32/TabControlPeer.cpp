@@ -1,0 +1,108 @@
+// Tab controls, tab sets and tabbed notebooks: one native tab per tab (or page name), changed one
+// by one; the selected tab follows TabIndex, and the user's choice sets it. A tab set shows its
+// tabs at the bottom. Controls on a tab control are its child windows, whose notifications it
+// hands on.
+#include <windows.h>
+// The common controls need the base declarations first.
+#include <commctrl.h>
+
+#include "toolkit/Application.h"
+#include "toolkit/ComCtrls.h"
+#include "toolkit/Tabs.h"
+#include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/Utf16.h"
+
+namespace tk::win32 {
+
+namespace {
+
+class TabControlPeer : public WindowPeer {
+ public:
+  explicit TabControlPeer(TCustomTabControl& tabs) : WindowPeer(tabs), tabs_(tabs) {
+    const DWORD bottom = tabs.Is<TTabSet>() ? TCS_BOTTOM : 0;
+    CreateChild(WC_TABCONTROLW,
+                TCS_TABS | bottom | MultiLineStyle() | WS_CLIPCHILDREN | TabStopStyle(tabs));
+    RouteChildNotifications();
+    Reload();
+  }
+
+  void Changed(Aspect aspect) override {
+    switch (aspect) {
+      case Aspect::Items:
+        Reload();
+        break;
+      case Aspect::ItemIndex:
+        ApplySelection();
+        break;
+      case Aspect::Kind: {
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+        SetWindowLongPtrW(Handle(), GWL_STYLE,
+                          static_cast<LONG_PTR>((style & ~TCS_MULTILINE) | MultiLineStyle()));
+        Repaint();
+        break;
+      }
+      default:
+        WindowPeer::Changed(aspect);
+        break;
+    }
+  }
+
+  void ItemsChanged(ItemList, ListChange change, int index) override {
+    switch (change) {
+      case ListChange::Put:
+        Write(TCM_SETITEMW, index);
+        return;
+      case ListChange::Insert:
+        Write(TCM_INSERTITEMW, index);
+        break;
+      case ListChange::Delete:
+        Send(TCM_DELETEITEM, static_cast<WPARAM>(index));
+        break;
+      case ListChange::Reset:
+        Reload();
+        return;
+    }
+    // Taking the selected tab out leaves none selected natively; the control still has one.
+    ApplySelection();
+  }
+
+ private:
+  DWORD MultiLineStyle() const { return tabs_.MultiLine() ? TCS_MULTILINE : 0; }
+
+  void Reload() {
+    Send(TCM_DELETEALLITEMS);
+    for (int i = 0; i < tabs_.Tabs().Count(); ++i) Write(TCM_INSERTITEMW, i);
+    ApplySelection();
+  }
+
+  void ApplySelection() { Send(TCM_SETCURSEL, static_cast<WPARAM>(tabs_.TabIndex())); }
+
+  void Write(UINT message, int index) {
+    std::wstring text = Widen(tabs_.Tabs()[index]);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    Send(message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  }
+
+  bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+      const auto index = static_cast<std::int32_t>(Send(TCM_GETCURSEL));
+      TCustomTabControl& tabs = tabs_;  // a handler may destroy this peer
+      Application().Guarded([&tabs, index] { tabs.SetTabIndex(index); });
+      result = 0;
+      return true;
+    }
+    return WindowPeer::Notification(message, wParam, lParam, result);
+  }
+
+  TCustomTabControl& tabs_;
+};
+
+}  // namespace
+
+void RegisterTabControlPeer(PeerRegistry& registry) {
+  registry.AddChild<TCustomTabControl, TabControlPeer>();
+}
+
+}  // namespace tk::win32
