@@ -20,7 +20,8 @@ std::vector<DirEntry> Win32FileSystem::Enumerate(std::string_view pattern) {
   WIN32_FIND_DATAW data;
   // The basic information level skips the short names, which nothing here reads.
   UniqueFindHandle find(FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &data,
-                                         FindExSearchNameMatch, nullptr, 0));
+                                         FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH));
   if (!find) return entries;
   do {
     entries.push_back({Narrow(data.cFileName), static_cast<std::uint32_t>(data.dwFileAttributes)});
