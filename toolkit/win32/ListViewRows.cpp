@@ -16,12 +16,12 @@ bool ApplyListColumns(HWND view, const std::vector<ColumnSpec>& specs) {
   const int before = ListColumnCount(view);
   const int wanted = static_cast<int>(specs.size());
   for (int i = 0; i < wanted; ++i) {
-    const ColumnSpec& spec = specs[static_cast<std::size_t>(i)];
-    std::wstring caption = Widen(spec.caption);
+    const ColumnSpec& wantedColumn = specs[static_cast<std::size_t>(i)];
+    std::wstring caption = Widen(wantedColumn.caption);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = spec.format;
-    column.cx = spec.width;
+    column.fmt = wantedColumn.format;
+    column.cx = wantedColumn.width;
     column.pszText = caption.data();
     SendMessageW(view, i < before ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, static_cast<WPARAM>(i),
                  reinterpret_cast<LPARAM>(&column));
