@@ -92,7 +92,7 @@ int Extract(const Arguments& args, Stage& stage, Output& output) {
              localizer.ActiveLanguage(), args.addNew);
 
   stage.file.clear();
-  ReplaceFile(csvPath, WriteTranslationFile(extraction.entries, languages));
+  WriteWholeFile(csvPath, WriteTranslationFile(extraction.entries, languages));
   output.out += csvPath + ": " + std::to_string(extraction.entries.size()) + " entries in " +
                 std::to_string(languages) + " languages\n";
   if (!extraction.leftOut.empty()) {
@@ -131,7 +131,7 @@ int Merge(const Arguments& args, Stage& stage, Output& output) {
   const std::string description = window.Write();
 
   stage.file.clear();
-  ReplaceFile(target, description);
+  WriteWholeFile(target, description);
   output.out += target + ": " + std::to_string(entries.size()) + " entries in " +
                 std::to_string(localizer.Languages()) + " languages\n";
   return kDone;
@@ -177,7 +177,7 @@ int StringLib(const Arguments& args, Stage& stage, Output& output) {
   }
   const std::string comment = "String library of language " + std::to_string(language) + " for " +
                               classes + ", made by mltool stringlib.";
-  ReplaceFile(rcPath, ResourceScript(layout.strings, comment));
+  WriteWholeFile(rcPath, ResourceScript(layout.strings, comment));
   output.out += rcPath + ": " + std::to_string(windows.size()) + " window(s), " +
                 std::to_string(layout.strings.size()) + " strings\n";
   return kDone;

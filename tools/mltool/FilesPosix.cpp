@@ -17,7 +17,7 @@ std::optional<std::string> ReadWholeFile(std::string_view path) {
   return bytes;
 }
 
-void ReplaceFile(std::string_view path, std::string_view bytes) {
+void WriteWholeFile(std::string_view path, std::string_view bytes) {
   const std::string target(path);
   const std::string temporary = target + ".mltool-new";
   {

@@ -39,7 +39,7 @@ std::optional<std::string> ReadWholeFile(std::string_view path) {
   }
 }
 
-void ReplaceFile(std::string_view path, std::string_view bytes) {
+void WriteWholeFile(std::string_view path, std::string_view bytes) {
   const std::wstring target = plat::Widen(path);
   const std::wstring temporary = target + L".mltool-new";
   const std::string shown = std::string(path) + ".mltool-new";
