@@ -1,0 +1,74 @@
+// The string library that mltool's script makes of the uninstaller's Polish texts, compiled with
+// the resource compiler, gives the uninstaller's window its Polish table through the system's
+// resource functions.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/uninst1.h"
+#include "multilang/MLang.h"
+#include "multilang/UnitState.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/win32/Utf16.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32StringLibraries.h"
+#include "tests/support/HeadlessApp.h"
+
+extern const char kUninst1Form[];
+
+namespace {
+
+std::string BinaryDir() {
+  wchar_t self[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::wstring path(self, length);
+  return plat::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
+}
+
+class PolishLibraryTest : public HeadlessApp {
+ protected:
+  PolishLibraryTest() {
+    backend.AddDescription("TFORM1", kUninst1Form);
+    ml::SetLibraryServices({&files, &libraries});
+  }
+  ~PolishLibraryTest() override {
+    form.reset();
+    ml::SetLibraryServices({});
+    ml::SetStringLibraryFile("");
+  }
+
+  plat::Win32FileSystem files;
+  plat::Win32StringLibraries libraries;
+  plat::FakePlatform fake;
+  std::unique_ptr<app::TForm1> form;
+};
+
+TEST_F(PolishLibraryTest, TheWindowTakesThePolishTableFromTheLibrary) {
+  ml::SetStringLibraryFile(BinaryDir() + "uninst1-pl.dll");
+  form = app::CreateForm1(fake.Get());
+  EXPECT_EQ(form->MultiLang1->Words().Items(),
+            (std::vector<std::string>{"%Form%", "Deinstaluj Morlen", "Label1", "Deinstaluj Morlen",
+                                      "Label2", "Deinstaluj\r\n  Morlen-Katalog\r\n  ZOVA Planning",
+                                      "Button1", "Start", "Button2",
+                                      "Wyj\xC5\x9B"
+                                      "cie",
+                                      "Label3",
+                                      "\xC5\x9A"
+                                      "cie\xC5\xBCka AutuCAD",
+                                      "StatusBar1", ""}));
+  EXPECT_EQ(form->MultiLang1->Languages(), 1);
+  EXPECT_EQ(form->MultiLang1->ActiveLanguage(), 0);
+  EXPECT_EQ(form->Caption(), "Deinstaluj Morlen");
+}
+
+TEST_F(PolishLibraryTest, WithoutTheLibraryTheWindowKeepsItsThreeLanguages) {
+  ml::SetStringLibraryFile(BinaryDir() + "uninst1-xx.dll");
+  form = app::CreateForm1(fake.Get());
+  EXPECT_EQ(form->MultiLang1->Languages(), 3);
+  EXPECT_EQ(form->Caption(), "Trelvia\xC2\xAEplus Deinstaller");
+}
+
+}  // namespace
