@@ -320,6 +320,29 @@ TComponent* CreateKind(const std::string& kind, TComponent& owner) {
   return (info != nullptr && info->create != nullptr) ? info->create(&owner) : nullptr;
 }
 
+TComponent* PlaceKind(const std::string& kind, TForm& window) {
+  TComponent* component = CreateKind(kind, window);
+  if (component == nullptr) return nullptr;
+  component->SetName(ControlName(kind));
+  if (auto* form = DynamicCast<TCustomForm>(component)) {
+    form->SetBounds(window.Left() + window.Width() + 20, window.Top(), 300, 200);
+  } else if (auto* control = DynamicCast<TControl>(component)) {
+    control->SetParent(&window);
+    // Room above for a labeled edit's label.
+    control->SetBounds(20, 40, 320, 160);
+  } else if (auto* item = DynamicCast<TMenuItem>(component)) {
+    NewComponent<TMainMenu>(&window, "MainMenu1")->Items()->Add(item);
+  }
+  return component;
+}
+
+void ShowWith(TForm& window, TComponent& component) {
+  window.Show();
+  if (auto* form = DynamicCast<TCustomForm>(&component); form != nullptr && form != &window) {
+    form->Show();
+  }
+}
+
 void Put(TComponent& control, const Value& value) {
   if (IsOrdinal(value.facet)) return PutOrdinal(control, value.facet, value.number);
   if (IsSingleText(value.facet)) return PutText(control, value.facet, value.texts.at(0));
