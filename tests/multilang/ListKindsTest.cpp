@@ -1,4 +1,4 @@
-#include "tests/multilang/KindCaseRunner.h"
+#include "tests/multilang/KindCaseTest.h"
 #include "tests/multilang/ListKindCases.h"
 #include "tests/multilang/ProbeMultiLang.h"
 #include "toolkit/Form.h"

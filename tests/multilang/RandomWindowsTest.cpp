@@ -10,6 +10,7 @@
 
 #include "tests/multilang/KindCaseRunner.h"
 #include "tests/multilang/ProbeMultiLang.h"
+#include "tests/support/HeadlessApp.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"

@@ -1,4 +1,4 @@
-#include "tests/multilang/KindCaseRunner.h"
+#include "tests/multilang/KindCaseTest.h"
 #include "tests/multilang/TextKindCases.h"
 
 INSTANTIATE_TEST_SUITE_P(TextKinds, KindCaseTest, ::testing::ValuesIn(kindcases::TextKindCases()),
