@@ -11,11 +11,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko install dialogs i
 
 zova_xvfb_pid=""
 
+# zova_start_xvfb [WIDTHxHEIGHTxDEPTH]: the screen is 1280x1024x24 unless given.
 zova_start_xvfb() {
-  local n
+  local n screen=${1:-1280x1024x24}
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
       zova_xvfb_pid=$!
       for _ in $(seq 50); do
         [ -e "/tmp/.X11-unix/X$n" ] && break
