@@ -253,7 +253,16 @@ bool BareSteps(Window& window, Samples& samples) {
 struct Result {
   int labels = 0;
   double ms[kKinds] = {};
+  // Medians of the ratios within each turn of the kinds: a turn's measurements follow each other,
+  // so a burst of load on the shared machine tends to hit both sides of its ratio.
+  double overPaused = 0, overPlain = 0, bareOverWrites = 0;
 };
+
+double MedianRatio(const std::vector<double>& a, const std::vector<double>& b) {
+  std::vector<double> ratios;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) ratios.push_back(a[i] / b[i]);
+  return Median(ratios);
+}
 
 bool Measure(int labels, int rounds, Result& result) {
   double start = NowMs();
@@ -272,6 +281,9 @@ bool Measure(int labels, int rounds, Result& result) {
   std::fprintf(stderr, "%d labels: window destroyed in %.0f ms\n", labels, NowMs() - start);
   result.labels = labels;
   for (int k = 0; k < kKinds; ++k) result.ms[k] = Median(samples.ms[k]);
+  result.overPaused = MedianRatio(samples.ms[kSwitch], samples.ms[kPaused]);
+  result.overPlain = MedianRatio(samples.ms[kSwitch], samples.ms[kPlain]);
+  result.bareOverWrites = MedianRatio(samples.ms[kBareSwitch], samples.ms[kBareWrites]);
   return true;
 }
 
@@ -302,7 +314,7 @@ int wmain(int argc, wchar_t** argv) {
 
   std::printf(
       "Language switch vs SetWindowTextW on real labels (ms; medians of %d measurements per\n"
-      "painted kind, %d per bare kind)\n"
+      "painted kind, %d per bare kind; each ratio the median of the ratios within a turn)\n"
       "  floor  the same writes inside the same redraw pause and single repaint as the switch;\n"
       "         the target's floor\n"
       "  plain  the writes with redrawing on, each label repainting as its text changes\n"
@@ -312,11 +324,10 @@ int wmain(int argc, wchar_t** argv) {
               "plain", "ratio", "bare sw.", "bare wr.", "ratio");
   bool met = ok;
   for (const Result& r : results) {
-    const double ratio = r.ms[kSwitch] / r.ms[kPaused];
     std::printf("%7d %9.1f %9.1f %6.2f %9.1f %6.2f   %9.1f %9.1f %6.2f\n", r.labels, r.ms[kSwitch],
-                r.ms[kPaused], ratio, r.ms[kPlain], r.ms[kSwitch] / r.ms[kPlain], r.ms[kBareSwitch],
-                r.ms[kBareWrites], r.ms[kBareSwitch] / r.ms[kBareWrites]);
-    met = met && ratio <= kTarget;
+                r.ms[kPaused], r.overPaused, r.ms[kPlain], r.overPlain, r.ms[kBareSwitch],
+                r.ms[kBareWrites], r.bareOverWrites);
+    met = met && r.overPaused <= kTarget;
   }
   std::printf("\nswitch / floor <= %.1f at every size: %s\n", kTarget, met ? "met" : "MISSED");
   return ok ? 0 : 1;
