@@ -40,7 +40,7 @@ constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 16;
 constexpr int kLabelWidth = 60;
 constexpr int kLabelHeight = 13;
-constexpr int kBareRepetitions = 6;
+constexpr int kBareRepetitions = 15;
 
 double NowMs() {
   LARGE_INTEGER f, t;
@@ -235,7 +235,7 @@ bool PaintedSteps(Window& window, int& step, int count, Samples* samples) {
   return true;
 }
 
-bool BareRounds(Window& window, Samples& samples) {
+bool BareSteps(Window& window, Samples& samples) {
   window.PauseRedraw();
   const int active = window.ActiveLanguage();
   bool ok = true;
@@ -253,7 +253,16 @@ bool BareRounds(Window& window, Samples& samples) {
 struct Result {
   int labels = 0;
   double ms[kKinds] = {};
+  // Medians of the ratios within each turn of the kinds: a turn's measurements follow each other,
+  // so a burst of load on the shared machine tends to hit both sides of its ratio.
+  double overPaused = 0, overPlain = 0, bareOverWrites = 0;
 };
+
+double MedianRatio(const std::vector<double>& a, const std::vector<double>& b) {
+  std::vector<double> ratios;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) ratios.push_back(a[i] / b[i]);
+  return Median(ratios);
+}
 
 bool Measure(int labels, int rounds, Result& result) {
   double start = NowMs();
@@ -266,12 +275,15 @@ bool Measure(int labels, int rounds, Result& result) {
     int step = 0;
     if (!PaintedSteps(window, step, kPainted, nullptr)) return false;
     if (!PaintedSteps(window, step, rounds * kPainted * kLanguages, &samples)) return false;
-    if (!BareRounds(window, samples)) return false;
+    if (!BareSteps(window, samples)) return false;
     start = NowMs();
   }
   std::fprintf(stderr, "%d labels: window destroyed in %.0f ms\n", labels, NowMs() - start);
   result.labels = labels;
   for (int k = 0; k < kKinds; ++k) result.ms[k] = Median(samples.ms[k]);
+  result.overPaused = MedianRatio(samples.ms[kSwitch], samples.ms[kPaused]);
+  result.overPlain = MedianRatio(samples.ms[kSwitch], samples.ms[kPlain]);
+  result.bareOverWrites = MedianRatio(samples.ms[kBareSwitch], samples.ms[kBareWrites]);
   return true;
 }
 
@@ -301,19 +313,21 @@ int wmain(int argc, wchar_t** argv) {
   tk::Application().SetBackend(nullptr);
 
   std::printf(
-      "Language switch vs SetWindowTextW on real labels, medians of %d per kind (ms).\n"
-      "Floor: the same writes inside the same redraw pause and single repaint as the switch\n"
-      "(paused); plain: the writes with redrawing on. Bare: redrawing off, nothing painted.\n\n",
-      rounds * kLanguages);
+      "Language switch vs SetWindowTextW on real labels (ms; medians of %d measurements per\n"
+      "painted kind, %d per bare kind; each ratio the median of the ratios within a turn)\n"
+      "  floor  the same writes inside the same redraw pause and single repaint as the switch;\n"
+      "         the target's floor\n"
+      "  plain  the writes with redrawing on, each label repainting as its text changes\n"
+      "  bare   redrawing off and nothing painted: the walk against the writes alone\n\n",
+      rounds * kLanguages, kBareRepetitions);
   std::printf("%7s %9s %9s %6s %9s %6s   %9s %9s %6s\n", "labels", "switch", "floor", "ratio",
               "plain", "ratio", "bare sw.", "bare wr.", "ratio");
   bool met = ok;
   for (const Result& r : results) {
-    const double ratio = r.ms[kSwitch] / r.ms[kPaused];
     std::printf("%7d %9.1f %9.1f %6.2f %9.1f %6.2f   %9.1f %9.1f %6.2f\n", r.labels, r.ms[kSwitch],
-                r.ms[kPaused], ratio, r.ms[kPlain], r.ms[kSwitch] / r.ms[kPlain], r.ms[kBareSwitch],
-                r.ms[kBareWrites], r.ms[kBareSwitch] / r.ms[kBareWrites]);
-    met = met && ratio <= kTarget;
+                r.ms[kPaused], r.overPaused, r.ms[kPlain], r.overPlain, r.ms[kBareSwitch],
+                r.ms[kBareWrites], r.bareOverWrites);
+    met = met && r.overPaused <= kTarget;
   }
   std::printf("\nswitch / floor <= %.1f at every size: %s\n", kTarget, met ? "met" : "MISSED");
   return ok ? 0 : 1;

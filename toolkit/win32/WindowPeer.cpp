@@ -3,6 +3,8 @@
 // The common controls need the base declarations first.
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "toolkit/Errors.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/Fonts.h"
@@ -12,7 +14,14 @@ namespace tk::win32 {
 
 namespace {
 
-constexpr wchar_t kPeerProperty[] = L"tk.WindowPeer";
+// The peer of every window the toolkit created. Kept in the process rather than as a window
+// property: under Wine every property lookup is a round trip to the server, and a parent looks up
+// a child's peer each time the child asks for its colours, on every paint. Never destroyed, so
+// peers that outlive static destruction still find it.
+std::unordered_map<HWND, WindowPeer*>& Registry() {
+  static auto* peers = new std::unordered_map<HWND, WindowPeer*>();
+  return *peers;
+}
 
 // Control ids start above the dialog manager's own ids (IDOK, IDCANCEL...), so the Enter and
 // Escape keys never press a control by accident.
@@ -50,17 +59,22 @@ DWORD TabStopStyle(const TControl& control) {
 WindowPeer::WindowPeer(TControl& control) : control_(control) {}
 
 WindowPeer::~WindowPeer() {
-  if (hwnd_ != nullptr && IsWindow(hwnd_) && FromHandle(hwnd_) == this) {
-    // The window outlives this peer by a few messages; none of them may reach it.
+  if (hwnd_ == nullptr) return;
+  auto entry = Registry().find(hwnd_);
+  if (entry == Registry().end() || entry->second != this) return;
+  Registry().erase(entry);
+  // The window may be gone already, with its parent; while it lives it outlives this peer by a
+  // few messages, none of which may reach it.
+  if (IsWindow(hwnd_)) {
     if (subclassed_) RemoveWindowSubclass(hwnd_, &WindowPeer::SubclassProc, 0);
-    RemovePropW(hwnd_, kPeerProperty);
     DestroyWindow(hwnd_);
   }
 }
 
 WindowPeer* WindowPeer::FromHandle(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;
-  return static_cast<WindowPeer*>(GetPropW(hwnd, kPeerProperty));
+  auto entry = Registry().find(hwnd);
+  return entry != Registry().end() ? entry->second : nullptr;
 }
 
 HWND WindowPeer::ParentWindowOf(const TControl& control) {
@@ -88,7 +102,7 @@ void WindowPeer::CreateChild(const wchar_t* className, DWORD style, DWORD exStyl
 
 void WindowPeer::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropW(hwnd_, kPeerProperty, this);
+  Registry()[hwnd_] = this;
   ApplyFont();
   ApplyText();
 }

@@ -113,6 +113,37 @@ TEST_F(WindowPeerTest, EachWindowKnowsItsPeer) {
   EXPECT_EQ(WindowPeer::ParentWindowOf(*label), Hwnd(*form));
 }
 
+TEST_F(WindowPeerTest, AWindowWithoutItsPeerMapsToNone) {
+  auto form = NewForm();
+  auto* label = NewChild<TLabel>(*form, 8, 8, 100, 16);
+  auto* kept = NewChild<TLabel>(*form, 8, 30, 100, 16);
+  form->Show();
+  HWND hwnd = Hwnd(*label);
+  label->DestroyPeer();
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(WindowPeer::FromHandle(hwnd), nullptr);
+  EXPECT_EQ(WindowPeer::FromHandle(Hwnd(*kept)), kept->Peer());
+  // A window the toolkit did not create, even among its controls, has no peer.
+  HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, Hwnd(*form), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  EXPECT_EQ(WindowPeer::FromHandle(foreign), nullptr);
+  DestroyWindow(foreign);
+}
+
+TEST_F(WindowPeerTest, PeersOfAFormDestroyedWithItsChildrenAreForgotten) {
+  auto form = NewForm();
+  auto* label = NewChild<TLabel>(*form, 8, 8, 100, 16);
+  form->Show();
+  HWND formWindow = Hwnd(*form);
+  HWND labelWindow = Hwnd(*label);
+  // The form's window goes first and takes the label's with it; the label's peer goes after.
+  form->DestroyPeer();
+  EXPECT_FALSE(IsWindow(labelWindow));
+  label->DestroyPeer();
+  EXPECT_EQ(WindowPeer::FromHandle(formWindow), nullptr);
+  EXPECT_EQ(WindowPeer::FromHandle(labelWindow), nullptr);
+}
+
 TEST_F(WindowPeerTest, ChildControlIdsAreDistinctAndAboveTheDialogIds) {
   auto form = NewForm();
   auto* a = NewChild<TButton>(*form, 8, 8, 75, 25);
