@@ -123,7 +123,9 @@ class TWinControl : public TControl {
   // windows take their tab order from this order of creation.
   std::vector<TControl*> TabOrdered() const;
 
-  // Redrawing off while many texts change, on again (and one repaint) at the end. Nested.
+  // Redrawing off while many controls change, on again (and one repaint) at the end. Nested. A
+  // backend may hold the pause back until a change needs it (the Win32 one lets controls paint
+  // new texts themselves).
   void DisableRedraw();
   void EnableRedraw();
   bool RedrawDisabled() const { return redrawLock_ > 0; }

@@ -1,20 +1,19 @@
 // Times a full language switch of the localization component on a window of real labels (static
 // controls of the Win32 backend) against the floor: the same texts written straight into the same
-// controls with SetWindowTextW. All measurements of a window alternate over rounds and languages,
-// so that they meet the same caches and the same X server; each ends when the window has painted
-// and no message is left, so painting counts in all of them.
+// controls with SetWindowTextW. All measurements of a window take turns and rotate over the
+// languages, so that they meet the same caches and the same X server; each ends when the window has
+// painted and no message is left, so painting counts in all of them.
 //
-// The switch pauses the window's redrawing (WM_SETREDRAW) for its walk and repaints the window
-// once at the end. Two floors:
-//   paused  the writes inside the same pause and the same single repaint: what the controls cost
-//           the switch. The target applies to this floor;
-//   plain   the writes with redrawing on, each label repainting as its text changes.
-// A last phase times the writes alone with the window's redrawing off and nothing painted: the
-// component's walk against SetWindowTextW by itself.
+// The floor writes the texts with redrawing on, each label painting its new text as it changes; a
+// switch that changes only texts lets the labels do the same (its redraw lock pauses the window
+// only for moves, fonts and lists). Beside them stand the same writes inside a redraw pause with
+// one repaint of the whole window at the end, which is what pausing would cost. A last phase
+// times the writes alone with the window's redrawing off and nothing painted: the component's walk
+// against SetWindowTextW by itself.
 //
-//   switch_timing [rounds] [labels...]     (defaults: 3 rounds, 1000 and 10000 labels)
-// A round times each painted kind once in each language. Progress goes to stderr, the table to
-// stdout.
+//   switch_timing [turns] [labels...]     (defaults: 9 turns, 1000 and 10000 labels)
+// A turn times each painted kind once; a window of n labels gets turns x 10,000 / n turns when
+// that is more. Progress goes to stderr, the table to stdout.
 #include <windows.h>
 
 #include <algorithm>
@@ -40,6 +39,8 @@ constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 16;
 constexpr int kLabelWidth = 60;
 constexpr int kLabelHeight = 13;
+// Turns of the painted kinds and repetitions of the bare ones at 10,000 labels; more below that.
+constexpr int kTurns = 9;
 constexpr int kBareRepetitions = 15;
 
 double NowMs() {
@@ -112,7 +113,7 @@ class Window {
     return NowMs() - start;
   }
 
-  double TimePausedFloor(int language) {
+  double TimePausedWrites(int language) {
     const double start = NowMs();
     SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
     WriteTexts(language);
@@ -124,7 +125,7 @@ class Window {
     return NowMs() - start;
   }
 
-  double TimePlainFloor(int language) {
+  double TimeFloor(int language) {
     const double start = NowMs();
     WriteTexts(language);
     Settle();
@@ -196,9 +197,9 @@ class Window {
   HWND handle_ = nullptr;
 };
 
-enum Kind { kSwitch, kPaused, kPlain, kBareSwitch, kBareWrites, kKinds };
+enum Kind { kSwitch, kPausedWrites, kFloor, kBareSwitch, kBareWrites, kKinds };
 constexpr int kPainted = kBareSwitch;  // the kinds before it end with the window painted
-const char* const kKindNames[kKinds] = {"switch", "paused floor", "plain floor", "switch, bare",
+const char* const kKindNames[kKinds] = {"switch", "paused writes", "floor", "switch, bare",
                                         "writes, bare"};
 
 struct Samples {
@@ -211,35 +212,61 @@ bool Check(const Window& window, int kind, int language) {
   return false;
 }
 
-// The painted measurements in a fixed order: the kinds take turns, and any nine steps in a row give
-// each kind each language once. Every step writes texts other than those shown, and every switch
-// goes to a language other than the active one.
-bool PaintedSteps(Window& window, int& step, int count, Samples* samples) {
-  for (int end = step + count; step < end; ++step) {
-    const int kind = step % kPainted;
-    const int language = (step + 1 + step / kPainted) % kLanguages;
+// The painted measurements, a turn at a time: the switch and the floor one right after the other,
+// in alternating order, then the paused writes. Every step writes the texts of a language other
+// than the one shown, and every switch goes to a language other than the active one; the languages
+// rotate so that each kind meets each of them.
+class PaintedTurns {
+ public:
+  explicit PaintedTurns(Window& window) : window_(window), shown_(window.ActiveLanguage()) {}
+
+  bool Run(int turns, Samples* samples) {
+    for (int t = 0; t < turns; ++t, ++turn_) {
+      const Kind order[2][kPainted] = {{kSwitch, kFloor, kPausedWrites},
+                                       {kFloor, kSwitch, kPausedWrites}};
+      for (Kind kind : order[turn_ % 2]) {
+        if (!Step(kind, samples)) return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  bool Step(Kind kind, Samples* samples) {
+    int language = 0;
+    for (int k = 0; k < kLanguages; ++k) {
+      language = (rotation_ + k) % kLanguages;
+      if (language != shown_ && (kind != kSwitch || language != window_.ActiveLanguage())) break;
+    }
+    ++rotation_;
     double ms = 0;
     if (kind == kSwitch) {
-      ms = window.TimeSwitch(language);
-    } else if (kind == kPaused) {
-      ms = window.TimePausedFloor(language);
+      ms = window_.TimeSwitch(language);
+    } else if (kind == kPausedWrites) {
+      ms = window_.TimePausedWrites(language);
     } else {
-      ms = window.TimePlainFloor(language);
+      ms = window_.TimeFloor(language);
     }
-    if (!Check(window, kind, language)) return false;
+    if (!Check(window_, kind, language)) return false;
+    shown_ = language;
     if (samples != nullptr) {
       samples->ms[kind].push_back(ms);
       std::fprintf(stderr, "  %-13s language %d: %9.1f ms\n", kKindNames[kind], language, ms);
     }
+    return true;
   }
-  return true;
-}
 
-bool BareSteps(Window& window, Samples& samples) {
+  Window& window_;
+  int shown_;
+  int turn_ = 0;
+  int rotation_ = 1;
+};
+
+bool BareSteps(Window& window, int repetitions, Samples& samples) {
   window.PauseRedraw();
   const int active = window.ActiveLanguage();
   bool ok = true;
-  for (int step = 0; ok && step < 2 * kBareRepetitions; ++step) {
+  for (int step = 0; ok && step < 2 * repetitions; ++step) {
     const int kind = step % 2 == 0 ? kBareSwitch : kBareWrites;
     const int language = (active + 1 + step) % kLanguages;
     samples.ms[kind].push_back(kind == kBareSwitch ? window.TimeBareSwitch(language)
@@ -252,10 +279,11 @@ bool BareSteps(Window& window, Samples& samples) {
 
 struct Result {
   int labels = 0;
+  std::size_t turns = 0, repetitions = 0;
   double ms[kKinds] = {};
-  // Medians of the ratios within each turn of the kinds: a turn's measurements follow each other,
-  // so a burst of load on the shared machine tends to hit both sides of its ratio.
-  double overPaused = 0, overPlain = 0, bareOverWrites = 0;
+  // Medians of the ratios within each turn: a turn's measurements follow each other, so a burst
+  // of load on the shared machine tends to hit both sides of its ratio.
+  double overPaused = 0, overFloor = 0, bareOverWrites = 0;
 };
 
 double MedianRatio(const std::vector<double>& a, const std::vector<double>& b) {
@@ -264,7 +292,13 @@ double MedianRatio(const std::vector<double>& a, const std::vector<double>& b) {
   return Median(ratios);
 }
 
-bool Measure(int labels, int rounds, Result& result) {
+// Smaller windows get more turns: their measurements are short and the machine's noise larger
+// next to them.
+int TurnsFor(int labels, int turns) {
+  return std::max(turns, static_cast<int>(static_cast<long long>(turns) * 10000 / labels));
+}
+
+bool Measure(int labels, int turns, Result& result) {
   double start = NowMs();
   Samples samples;
   {
@@ -272,17 +306,19 @@ bool Measure(int labels, int rounds, Result& result) {
     std::fprintf(stderr, "%d labels: window created and shown in %.0f ms\n", labels,
                  NowMs() - start);
     // Each kind once untimed first: fonts, caches and the X server's copy of the window warm up.
-    int step = 0;
-    if (!PaintedSteps(window, step, kPainted, nullptr)) return false;
-    if (!PaintedSteps(window, step, rounds * kPainted * kLanguages, &samples)) return false;
-    if (!BareSteps(window, samples)) return false;
+    PaintedTurns painted(window);
+    if (!painted.Run(2, nullptr)) return false;
+    if (!painted.Run(TurnsFor(labels, turns), &samples)) return false;
+    if (!BareSteps(window, TurnsFor(labels, kBareRepetitions), samples)) return false;
     start = NowMs();
   }
   std::fprintf(stderr, "%d labels: window destroyed in %.0f ms\n", labels, NowMs() - start);
   result.labels = labels;
+  result.turns = samples.ms[kSwitch].size();
+  result.repetitions = samples.ms[kBareSwitch].size();
   for (int k = 0; k < kKinds; ++k) result.ms[k] = Median(samples.ms[k]);
-  result.overPaused = MedianRatio(samples.ms[kSwitch], samples.ms[kPaused]);
-  result.overPlain = MedianRatio(samples.ms[kSwitch], samples.ms[kPlain]);
+  result.overPaused = MedianRatio(samples.ms[kSwitch], samples.ms[kPausedWrites]);
+  result.overFloor = MedianRatio(samples.ms[kSwitch], samples.ms[kFloor]);
   result.bareOverWrites = MedianRatio(samples.ms[kBareSwitch], samples.ms[kBareWrites]);
   return true;
 }
@@ -290,9 +326,9 @@ bool Measure(int labels, int rounds, Result& result) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  int rounds = 3;
+  int turns = kTurns;
   std::vector<int> sizes;
-  if (argc > 1) rounds = std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10)));
+  if (argc > 1) turns = std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10)));
   for (int i = 2; i < argc; ++i) {
     sizes.push_back(std::max(1, static_cast<int>(std::wcstol(argv[i], nullptr, 10))));
   }
@@ -304,7 +340,7 @@ int wmain(int argc, wchar_t** argv) {
   bool ok = true;
   for (int labels : sizes) {
     Result result;
-    if (!Measure(labels, rounds, result)) {
+    if (!Measure(labels, turns, result)) {
       ok = false;
       break;
     }
@@ -313,21 +349,20 @@ int wmain(int argc, wchar_t** argv) {
   tk::Application().SetBackend(nullptr);
 
   std::printf(
-      "Language switch vs SetWindowTextW on real labels (ms; medians of %d measurements per\n"
-      "painted kind, %d per bare kind; each ratio the median of the ratios within a turn)\n"
-      "  floor  the same writes inside the same redraw pause and single repaint as the switch;\n"
-      "         the target's floor\n"
-      "  plain  the writes with redrawing on, each label repainting as its text changes\n"
-      "  bare   redrawing off and nothing painted: the walk against the writes alone\n\n",
-      rounds * kLanguages, kBareRepetitions);
-  std::printf("%7s %9s %9s %6s %9s %6s   %9s %9s %6s\n", "labels", "switch", "floor", "ratio",
-              "plain", "ratio", "bare sw.", "bare wr.", "ratio");
+      "Language switch vs SetWindowTextW on real labels (ms, medians; each ratio the median of\n"
+      "the ratios within a turn; n: turns of the painted kinds, repetitions of the bare ones)\n"
+      "  floor   the same texts written with SetWindowTextW, each label painting as it changes\n"
+      "  paused  the writes inside a redraw pause, with one repaint of the window at the end\n"
+      "  bare    redrawing off and nothing painted: the walk against the writes alone\n\n");
+  std::printf("%7s %4s %9s %9s %6s %9s %6s   %4s %9s %9s %6s\n", "labels", "n", "switch", "floor",
+              "ratio", "paused", "ratio", "n", "bare sw.", "bare wr.", "ratio");
   bool met = ok;
   for (const Result& r : results) {
-    std::printf("%7d %9.1f %9.1f %6.2f %9.1f %6.2f   %9.1f %9.1f %6.2f\n", r.labels, r.ms[kSwitch],
-                r.ms[kPaused], r.overPaused, r.ms[kPlain], r.overPlain, r.ms[kBareSwitch],
-                r.ms[kBareWrites], r.bareOverWrites);
-    met = met && r.overPaused <= kTarget;
+    std::printf("%7d %4zu %9.1f %9.1f %6.2f %9.1f %6.2f   %4zu %9.1f %9.1f %6.2f\n", r.labels,
+                r.turns, r.ms[kSwitch], r.ms[kFloor], r.overFloor, r.ms[kPausedWrites],
+                r.overPaused, r.repetitions, r.ms[kBareSwitch], r.ms[kBareWrites],
+                r.bareOverWrites);
+    met = met && r.overFloor <= kTarget;
   }
   std::printf("\nswitch / floor <= %.1f at every size: %s\n", kTarget, met ? "met" : "MISSED");
   return ok ? 0 : 1;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark: a full language switch of the localization component under Wine on windows of 1,000
 # and 10,000 real labels, side by side with SetWindowTextW alone on the same controls, on a
-# private X server. Prints the medians and the ratios (about three minutes).
+# private X server. Prints the medians and the ratios (about seven minutes).
 #   bench/win32/switch-timing.sh [rounds] [labels...]      (after the Windows build)
 # The windows are 6,400 pixels wide (a hundred labels of 60 x 13 to a row) and up to 1,600 high,
 # so the X server's screen is made large enough to show them whole. ZOVA_WINEPREFIX and

@@ -26,7 +26,7 @@ class AnimatePeer : public WindowPeer {
     SendMessageW(Handle(), ACM_OPENW, 0, 0);
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Kind:
         Open();
@@ -35,7 +35,7 @@ class AnimatePeer : public WindowPeer {
         PlayOrStop();
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }

@@ -15,11 +15,11 @@ class CheckBoxPeer : public WindowPeer {
     ApplyChecked();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     if (aspect == Aspect::Kind) {
       ApplyChecked();
     } else {
-      WindowPeer::Changed(aspect);
+      WindowPeer::Apply(aspect);
     }
   }
 

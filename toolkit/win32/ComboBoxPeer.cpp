@@ -27,7 +27,7 @@ void ComboBoxPeer::Load() {
   Reload();
 }
 
-void ComboBoxPeer::Changed(Aspect aspect) {
+void ComboBoxPeer::Apply(Aspect aspect) {
   switch (aspect) {
     case Aspect::Items:
       Reload();
@@ -36,12 +36,12 @@ void ComboBoxPeer::Changed(Aspect aspect) {
       ApplySelection();
       break;
     default:
-      WindowPeer::Changed(aspect);
+      WindowPeer::Apply(aspect);
       break;
   }
 }
 
-void ComboBoxPeer::ItemsChanged(ItemList, ListChange change, int index) {
+void ComboBoxPeer::ApplyItems(ItemList, ListChange change, int index) {
   switch (change) {
     case ListChange::Put:
       Send(CB_DELETESTRING, static_cast<WPARAM>(index));

@@ -12,8 +12,8 @@ class ComboBoxPeer : public WindowPeer {
  public:
   explicit ComboBoxPeer(TCustomComboBox& combo);
 
-  void Changed(Aspect aspect) override;
-  void ItemsChanged(ItemList list, ListChange change, int index) override;
+  void Apply(Aspect aspect) override;
+  void ApplyItems(ItemList list, ListChange change, int index) override;
 
  protected:
   // For kinds of combo box that make their own window (of a related class).

@@ -17,7 +17,7 @@ class EditPeer : public WindowPeer {
     ApplyMaxLength();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::ReadOnly:
         ApplyReadOnly();
@@ -26,7 +26,7 @@ class EditPeer : public WindowPeer {
         ApplyMaxLength();
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }

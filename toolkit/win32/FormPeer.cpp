@@ -17,7 +17,7 @@ constexpr wchar_t kFormClass[] = L"TkForm";
 class FormPeer : public WindowPeer {
  public:
   explicit FormPeer(TCustomForm& form);
-  void Changed(Aspect aspect) override;
+  void Apply(Aspect aspect) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,7 +63,7 @@ FormPeer::FormPeer(TCustomForm& form) : WindowPeer(form), form_(form) {
   ApplyBounds();
 }
 
-void FormPeer::Changed(Aspect aspect) {
+void FormPeer::Apply(Aspect aspect) {
   switch (aspect) {
     case Aspect::Kind:
       ApplyBorderStyle();
@@ -74,7 +74,7 @@ void FormPeer::Changed(Aspect aspect) {
       if (form_.Visible()) RestoreFocus();
       break;
     default:
-      WindowPeer::Changed(aspect);
+      WindowPeer::Apply(aspect);
       break;
   }
 }

@@ -30,15 +30,15 @@ class HeaderControlPeer : public WindowPeer {
     Reload();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     if (aspect == Aspect::Items) {
       Reload();
     } else {
-      WindowPeer::Changed(aspect);
+      WindowPeer::Apply(aspect);
     }
   }
 
-  void ItemsChanged(ItemList, ListChange change, int index) override {
+  void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
         Write(HDM_SETITEMW, index);

@@ -16,11 +16,11 @@ class ImagePeer : public WindowPeer {
     LoadPicture();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     if (aspect == Aspect::Picture) {
       LoadPicture();
     } else {
-      WindowPeer::Changed(aspect);
+      WindowPeer::Apply(aspect);
     }
   }
 

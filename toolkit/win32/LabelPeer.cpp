@@ -17,8 +17,8 @@ class LabelPeer : public WindowPeer {
     if (label.Width() == 0) ApplyBounds();
   }
 
-  void Changed(Aspect aspect) override {
-    WindowPeer::Changed(aspect);
+  void Apply(Aspect aspect) override {
+    WindowPeer::Apply(aspect);
     if ((aspect == Aspect::Text || aspect == Aspect::Font) && label_.Width() == 0) ApplyBounds();
   }
 

@@ -18,7 +18,7 @@ class ListBoxPeer : public WindowPeer {
     Reload();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Items:
         Reload();
@@ -31,12 +31,12 @@ class ListBoxPeer : public WindowPeer {
         Repaint();
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
-  void ItemsChanged(ItemList, ListChange change, int index) override {
+  void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case StringsChange::Put: {
         const LRESULT selected = Send(LB_GETCURSEL, 0, 0);

@@ -52,7 +52,7 @@ class ListViewPeer : public WindowPeer {
     ReloadItems();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Kind:
       case Aspect::ReadOnly: {
@@ -66,12 +66,12 @@ class ListViewPeer : public WindowPeer {
         ReloadItems();
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
-  void ItemsChanged(ItemList list, ListChange change, int index) override {
+  void ApplyItems(ItemList list, ListChange change, int index) override {
     if (list == ItemList::Columns) {
       if (ApplyColumns()) {
         for (int i = 0; i < view_.Items().Count(); ++i) WriteSubItems(i);

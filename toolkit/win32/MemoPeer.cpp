@@ -35,7 +35,7 @@ class MemoPeer : public WindowPeer {
     Send(EM_SETLIMITTEXT, static_cast<WPARAM>(memo_.MaxLength()));
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::ReadOnly:
         ApplyReadOnly();
@@ -47,12 +47,12 @@ class MemoPeer : public WindowPeer {
         ApplyText();
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
-  void ItemsChanged(ItemList, ListChange, int) override { ApplyText(); }
+  void ApplyItems(ItemList, ListChange, int) override { ApplyText(); }
 
  private:
   void ApplyReadOnly() { Send(EM_SETREADONLY, memo_.ReadOnly() ? TRUE : FALSE); }

@@ -45,8 +45,8 @@ class PanelPeer : public WindowPeer {
     RouteChildNotifications();
   }
 
-  void Changed(Aspect aspect) override {
-    WindowPeer::Changed(aspect);
+  void Apply(Aspect aspect) override {
+    WindowPeer::Apply(aspect);
     if (aspect == Aspect::Kind || aspect == Aspect::Text) InvalidateRect(Handle(), nullptr, TRUE);
   }
 

@@ -20,8 +20,8 @@ class RadioGroupPeer : public WindowPeer {
     Rebuild();
   }
 
-  void Changed(Aspect aspect) override {
-    WindowPeer::Changed(aspect);
+  void Apply(Aspect aspect) override {
+    WindowPeer::Apply(aspect);
     switch (aspect) {
       case Aspect::Items:
         Rebuild();
@@ -47,7 +47,7 @@ class RadioGroupPeer : public WindowPeer {
     }
   }
 
-  void ItemsChanged(ItemList, ListChange change, int index) override {
+  void ApplyItems(ItemList, ListChange change, int index) override {
     if (change == ListChange::Put) {
       SetWindowTextW(buttons_.at(static_cast<std::size_t>(index)),
                      Widen(group_.Items()[index]).c_str());

@@ -38,22 +38,22 @@ class StatusBarPeer : public WindowPeer {
     ApplySimple();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Kind:
         ApplySimple();
         break;
       case Aspect::Color:
         ApplyColor();
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
-  void ItemsChanged(ItemList, ListChange change, int index) override {
+  void ApplyItems(ItemList, ListChange change, int index) override {
     if (bar_.SimplePanel()) return;  // the panels show when simple mode ends
     if (change == ListChange::Put) {
       // A panel's width may have changed with its text: the parts stay cheap to set.

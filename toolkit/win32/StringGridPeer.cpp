@@ -26,7 +26,7 @@ class StringGridPeer : public WindowPeer {
     Reload();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Kind:
         ApplyColumns();
@@ -35,13 +35,13 @@ class StringGridPeer : public WindowPeer {
         Reload();
         break;
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
   // A Put names a row whose cells changed; anything else is a new shape.
-  void ItemsChanged(ItemList, ListChange change, int row) override {
+  void ApplyItems(ItemList, ListChange change, int row) override {
     if (change != ListChange::Put) {
       Reload();
     } else if (row < grid_.RowCount()) {

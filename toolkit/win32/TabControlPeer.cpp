@@ -26,7 +26,7 @@ class TabControlPeer : public WindowPeer {
     Reload();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Items:
         Reload();
@@ -42,12 +42,12 @@ class TabControlPeer : public WindowPeer {
         break;
       }
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
-  void ItemsChanged(ItemList, ListChange change, int index) override {
+  void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
         Write(TCM_SETITEMW, index);

@@ -35,7 +35,7 @@ class TreeViewPeer : public WindowPeer {
     Reload();
   }
 
-  void Changed(Aspect aspect) override {
+  void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Items:
         Reload();
@@ -47,12 +47,12 @@ class TreeViewPeer : public WindowPeer {
         break;
       }
       default:
-        WindowPeer::Changed(aspect);
+        WindowPeer::Apply(aspect);
         break;
     }
   }
 
-  void ItemsChanged(ItemList, ListChange change, int index) override {
+  void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
         SetText(handles_.at(static_cast<std::size_t>(index)), tree_.Items().Item(index)->Text());

@@ -18,10 +18,15 @@ class WindowPeer : public ControlPeer {
   WindowPeer& operator=(const WindowPeer&) = delete;
   ~WindowPeer() override;
 
-  void Changed(Aspect aspect) override;
+  // Every change reaches the subclass through Apply and ApplyItems; a change that Windows paints
+  // beyond the control's own text first puts a pending redraw pause into effect.
+  void Changed(Aspect aspect) final;
+  void ItemsChanged(ItemList list, ListChange change, int index) final;
   void* NativeHandle() const override { return hwnd_; }
 
   HWND Handle() const { return hwnd_; }
+  // Turns this window's redrawing off for the rest of its control's redraw lock.
+  void PauseRedraw();
   TControl& Control() const { return control_; }
 
   // The peer that shows `hwnd`, or null for a window the toolkit did not create.
@@ -51,6 +56,12 @@ class WindowPeer : public ControlPeer {
   // A message of this control's own window, once RouteChildNotifications is on. True when
   // handled; `result` is then the answer. By default it hands children's notifications on.
   virtual bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  virtual void Apply(Aspect aspect);
+  // One list of the control changed; by default the whole list is loaded again.
+  virtual void ApplyItems(ItemList /*list*/, ListChange /*change*/, int /*index*/) {
+    Apply(Aspect::Items);
+  }
 
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return SendMessageW(hwnd_, message, wParam, lParam);

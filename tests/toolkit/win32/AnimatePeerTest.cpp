@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "tests/toolkit/win32/MessageLog.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ComCtrls.h"
 
@@ -11,35 +12,19 @@ using namespace tk;
 
 namespace {
 
-// Records the start and stop notifications that an animation sends its parent window.
-class AnimationEvents {
+// The start and stop notifications that an animation sends its parent window.
+class AnimationEvents : public MessageLog {
  public:
-  explicit AnimationEvents(HWND parent) : parent_(parent) {
-    instance_ = this;
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+  explicit AnimationEvents(HWND parent)
+      : MessageLog(parent, [](UINT message, WPARAM wParam) {
+          return message == WM_COMMAND &&
+                 (HIWORD(wParam) == ACN_START || HIWORD(wParam) == ACN_STOP);
+        }) {}
+  std::vector<int> Codes() const {
+    std::vector<int> codes;
+    for (WPARAM w : Logged()) codes.push_back(HIWORD(w));
+    return codes;
   }
-  ~AnimationEvents() {
-    SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    instance_ = nullptr;
-  }
-  AnimationEvents(const AnimationEvents&) = delete;
-  AnimationEvents& operator=(const AnimationEvents&) = delete;
-
-  const std::vector<int>& Codes() const { return codes_; }
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && (HIWORD(wParam) == ACN_START || HIWORD(wParam) == ACN_STOP)) {
-      instance_->codes_.push_back(HIWORD(wParam));
-    }
-    return CallWindowProcW(instance_->previous_, hwnd, message, wParam, lParam);
-  }
-
-  static inline AnimationEvents* instance_ = nullptr;
-  HWND parent_;
-  WNDPROC previous_;
-  std::vector<int> codes_;
 };
 
 using AnimatePeerTest = Win32App;

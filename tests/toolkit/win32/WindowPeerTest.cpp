@@ -1,6 +1,8 @@
 #include <vector>
 
+#include "tests/toolkit/win32/MessageLog.h"
 #include "tests/toolkit/win32/Win32App.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/WindowPeer.h"
 
@@ -9,46 +11,19 @@ using tk::win32::WindowPeer;
 
 namespace {
 
-// Records the WM_SETREDRAW messages a window receives.
-class RedrawMessages {
- public:
-  explicit RedrawMessages(HWND hwnd) : hwnd_(hwnd) {
-    instance_ = this;
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
-  }
-  ~RedrawMessages() {
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    instance_ = nullptr;
-  }
-  RedrawMessages(const RedrawMessages&) = delete;
-  RedrawMessages& operator=(const RedrawMessages&) = delete;
-
-  const std::vector<WPARAM>& Sent() const { return sent_; }
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETREDRAW) instance_->sent_.push_back(wParam);
-    return CallWindowProcW(instance_->previous_, hwnd, message, wParam, lParam);
-  }
-
-  static inline RedrawMessages* instance_ = nullptr;
-  HWND hwnd_;
-  WNDPROC previous_;
-  std::vector<WPARAM> sent_;
-};
-
 using WindowPeerTest = Win32App;
 
-TEST_F(WindowPeerTest, RedrawOffAndOnAgainAroundChanges) {
+TEST_F(WindowPeerTest, RedrawOffAtTheFirstMoveAndOnAgainAtTheEnd) {
   auto form = NewForm();
   auto* label = NewChild<TLabel>(*form, 8, 8, 100, 16);
   form->Show();
   HWND hwnd = Hwnd(*form);
   RedrawMessages messages(hwnd);
   form->DisableRedraw();
+  EXPECT_TRUE(messages.Sent().empty());
+  label->SetBounds(8, 30, 100, 16);
   EXPECT_EQ(messages.Sent(), std::vector<WPARAM>{FALSE});
-  label->SetCaption("changed");
+  label->SetBounds(8, 50, 100, 16);
   form->EnableRedraw();
   EXPECT_EQ(messages.Sent(), (std::vector<WPARAM>{FALSE, TRUE}));
   EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -57,13 +32,50 @@ TEST_F(WindowPeerTest, RedrawOffAndOnAgainAroundChanges) {
   EXPECT_TRUE(GetUpdateRect(hwnd, &update, FALSE));
 }
 
+TEST_F(WindowPeerTest, TextsAloneUnderALockNeverPauseTheWindow) {
+  auto form = NewForm();
+  auto* label = NewChild<TLabel>(*form, 8, 8, 100, 16);
+  auto* button = NewChild<TButton>(*form, 8, 30, 75, 25);
+  form->Show();
+  HWND hwnd = Hwnd(*form);
+  RedrawMessages messages(hwnd);
+  {
+    RedrawLock lock(form.get());
+    label->SetCaption("changed");
+    button->SetCaption("Cancel");
+    form->SetCaption("Another title");
+  }
+  EXPECT_TRUE(messages.Sent().empty());
+  EXPECT_EQ(win32::NativeText(Hwnd(*label)), "changed");
+  EXPECT_EQ(win32::NativeText(Hwnd(*button)), "Cancel");
+}
+
+TEST_F(WindowPeerTest, AChangeInsideAChildPausesTheLockedWindow) {
+  auto form = NewForm();
+  auto* panel = NewChild<TPanel>(*form, 8, 8, 200, 100);
+  auto* list = new TListBox(form.get());
+  list->SetParent(panel);
+  list->SetBounds(4, 4, 100, 60);
+  form->Show();
+  RedrawMessages messages(Hwnd(*form));
+  {
+    RedrawLock lock(form.get());
+    list->Items().Add("one");
+    list->Items().Add("two");
+  }
+  EXPECT_EQ(messages.Sent(), (std::vector<WPARAM>{FALSE, TRUE}));
+  EXPECT_EQ(SendMessageW(Hwnd(*list), LB_GETCOUNT, 0, 0), 2);
+}
+
 TEST_F(WindowPeerTest, NestedLocksTouchTheWindowOnce) {
   auto form = NewForm();
+  auto* label = NewChild<TLabel>(*form, 8, 8, 100, 16);
   form->Show();
   RedrawMessages messages(Hwnd(*form));
   {
     RedrawLock outer(form.get());
     RedrawLock inner(form.get());
+    label->SetBounds(8, 30, 100, 16);
   }
   EXPECT_EQ(messages.Sent(), (std::vector<WPARAM>{FALSE, TRUE}));
 }
@@ -74,6 +86,7 @@ TEST_F(WindowPeerTest, HiddenWindowIsNotMadeVisibleByARedrawPause) {
   HWND hwnd = Hwnd(*form);
   RedrawMessages messages(hwnd);
   form->DisableRedraw();
+  form->SetColor(0x00C0C0C0);
   form->EnableRedraw();
   EXPECT_TRUE(messages.Sent().empty());
   EXPECT_FALSE(IsWindowVisible(hwnd));
@@ -84,6 +97,7 @@ TEST_F(WindowPeerTest, ShowingDuringAPauseEndsIt) {
   form->Show();
   HWND hwnd = Hwnd(*form);
   form->DisableRedraw();
+  form->SetColor(0x00C0C0C0);
   form->SetVisible(false);
   form->EnableRedraw();
   EXPECT_FALSE(IsWindowVisible(hwnd));
