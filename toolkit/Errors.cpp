@@ -9,11 +9,7 @@ EInOutError::EInOutError(std::uint32_t errorCode)
     : Exception("I/O error " + std::to_string(errorCode)), errorCode_(errorCode) {}
 
 EConvertError EConvertError::NotAnInteger(std::string_view text) {
-  // Appended piece by piece: "'" + std::string(text) trips a false -Wrestrict in mingw's GCC 12.
-  std::string message = "'";
-  message.append(text);
-  message += "' is not a valid integer value";
-  return EConvertError(message);
+  return EConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
 EAssertionFailed::EAssertionFailed(std::string_view unit, int line)
