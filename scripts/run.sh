@@ -6,9 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-bash scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target uninstzova uidriver sampleinstall
+. scripts/app-build.sh
 
 export LC_ALL=C.UTF-8
 . scripts/wine-env.sh
@@ -20,9 +18,6 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 zova_wine_prefix "$root/build/wine-run"
 
-exe=$root/build/windows/app/uninstzova.exe
-driver=$root/build/windows/tools/uidriver/uidriver.exe
-sample=$root/build/windows/tools/sampleinstall/sampleinstall.exe
 # A complete installation: the product's directories, the Start-menu folder and the temp files.
 # ZOVA_LANG picks the window's language (0 German, 1 English, 2 Polish).
 rm -rf "$WINEPREFIX/drive_c/Trelvia" "$root/build/screenshots"

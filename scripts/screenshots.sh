@@ -5,17 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-bash scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target uninstzova uidriver sampleinstall
+. scripts/app-build.sh
 
 . scripts/wine-env.sh
 trap zova_wine_cleanup EXIT
 zova_start_xvfb
 zova_wine_prefix "$root/build/wine-run"
-exe=$root/build/windows/app/uninstzova.exe
-driver=$root/build/windows/tools/uidriver/uidriver.exe
-sample=$root/build/windows/tools/sampleinstall/sampleinstall.exe
 
 for entry in "de 0 Trelvia®plus Deinstaller" "en 1 Trelvia®plus Uninstaller" "pl 2 Deinstaluj Morlen"; do
   read -r code lang title <<<"$entry"

@@ -115,13 +115,9 @@ class Window {
 
   double TimePausedWrites(int language) {
     const double start = NowMs();
-    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+    PauseRedraw();
     WriteTexts(language);
-    // As the Win32 backend ends a redraw pause.
-    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(handle_, nullptr, nullptr,
-                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    Settle();
+    ResumeRedraw();
     return NowMs() - start;
   }
 
@@ -134,8 +130,9 @@ class Window {
 
   int ActiveLanguage() const { return multiLang_->ActiveLanguage(); }
 
-  // Redrawing stays off: the switch's own pause then has nothing to do.
+  // The window's redrawing off until ResumeRedraw; nothing that changes meanwhile is painted.
   void PauseRedraw() { SendMessageW(handle_, WM_SETREDRAW, FALSE, 0); }
+  // As the Win32 backend ends a redraw pause, then painted.
   void ResumeRedraw() {
     SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(handle_, nullptr, nullptr,

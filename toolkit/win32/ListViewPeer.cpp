@@ -55,12 +55,9 @@ class ListViewPeer : public WindowPeer {
   void Apply(Aspect aspect) override {
     switch (aspect) {
       case Aspect::Kind:
-      case Aspect::ReadOnly: {
-        const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-        const DWORD kept = style & ~(LVS_TYPEMASK | LVS_EDITLABELS);
-        SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(kept | Style()));
+      case Aspect::ReadOnly:
+        ReplaceStyle(LVS_TYPEMASK | LVS_EDITLABELS, Style());
         break;
-      }
       case Aspect::Items:
         ApplyColumns();
         ReloadItems();

@@ -59,10 +59,7 @@ class MemoPeer : public WindowPeer {
 
   void ApplyKind() {
     Send(EM_SETLIMITTEXT, static_cast<WPARAM>(memo_.MaxLength()));
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-    const DWORD wanted = (style & ~(WS_HSCROLL | WS_VSCROLL)) | ScrollBarStyle(memo_.ScrollBars());
-    if (wanted == style) return;
-    SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
+    if (!ReplaceStyle(WS_HSCROLL | WS_VSCROLL, ScrollBarStyle(memo_.ScrollBars()))) return;
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }

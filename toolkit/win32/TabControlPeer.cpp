@@ -34,13 +34,10 @@ class TabControlPeer : public WindowPeer {
       case Aspect::ItemIndex:
         ApplySelection();
         break;
-      case Aspect::Kind: {
-        const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-        SetWindowLongPtrW(Handle(), GWL_STYLE,
-                          static_cast<LONG_PTR>((style & ~TCS_MULTILINE) | MultiLineStyle()));
+      case Aspect::Kind:
+        ReplaceStyle(TCS_MULTILINE, MultiLineStyle());
         Repaint();
         break;
-      }
       default:
         WindowPeer::Apply(aspect);
         break;

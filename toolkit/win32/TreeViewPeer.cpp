@@ -40,12 +40,9 @@ class TreeViewPeer : public WindowPeer {
       case Aspect::Items:
         Reload();
         break;
-      case Aspect::ReadOnly: {
-        const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-        SetWindowLongPtrW(Handle(), GWL_STYLE,
-                          static_cast<LONG_PTR>((style & ~TVS_EDITLABELS) | EditStyle(tree_)));
+      case Aspect::ReadOnly:
+        ReplaceStyle(TVS_EDITLABELS, EditStyle(tree_));
         break;
-      }
       default:
         WindowPeer::Apply(aspect);
         break;

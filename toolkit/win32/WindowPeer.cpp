@@ -137,7 +137,8 @@ namespace {
 // paints the new text at once, inside WM_SETTEXT. Pausing the window for that would only add a
 // repaint of the whole window (under Wine about three times what the texts cost). Everything
 // else (moves, fonts, lists, colours, showing and hiding) may paint the parent or show a
-// half-made layout, and is what a redraw lock keeps from the screen.
+// half-made layout, and is what a redraw lock keeps from the screen. (The lock's own Redraw change
+// ends or starts it and needs nothing here.)
 bool PaintsOnlyItself(Aspect aspect) {
   return aspect == Aspect::Text || aspect == Aspect::Hint || aspect == Aspect::Redraw;
 }
@@ -290,6 +291,14 @@ void WindowPeer::ApplyRedraw() {
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
+}
+
+bool WindowPeer::ReplaceStyle(DWORD mask, DWORD bits) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  const DWORD wanted = (style & ~mask) | (bits & mask);
+  if (wanted == style) return false;
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(wanted));
+  return true;
 }
 
 void WindowPeer::ApplyTabOrder() {

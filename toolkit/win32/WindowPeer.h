@@ -83,6 +83,8 @@ class WindowPeer : public ControlPeer {
   void ApplyVisible();
   void ApplyRedraw();
   void ApplyTabOrder();
+  // Replaces the style bits under `mask` with `bits`. True when the style changed.
+  bool ReplaceStyle(DWORD mask, DWORD bits);
   void Repaint();
   // The window's font, for the windows that the peer adds of its own (radio buttons).
   HFONT FontHandleOf() const { return font_.Get(); }
