@@ -158,4 +158,10 @@ Extraction LineUp(const Entries& table, const std::vector<CollectedBlock>& colle
   return result;
 }
 
+Extraction ExtractEntries(ml::TBaseMultiLang& localizer, bool addNew) {
+  const int languages = localizer.Languages();
+  return LineUp(EntriesOf(localizer.Words(), languages), CollectWindowTexts(localizer), languages,
+                localizer.ActiveLanguage(), addNew);
+}
+
 }  // namespace mltool

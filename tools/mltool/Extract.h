@@ -41,4 +41,8 @@ struct Extraction {
 Extraction LineUp(const Entries& table, const std::vector<CollectedBlock>& collected, int languages,
                   int activeLanguage, bool addNew);
 
+// The translation file's entries for the component's table and window, as extract writes them.
+// Raises ToolError when the table does not divide into whole entries.
+Extraction ExtractEntries(ml::TBaseMultiLang& localizer, bool addNew);
+
 }  // namespace mltool
