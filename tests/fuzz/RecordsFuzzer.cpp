@@ -91,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int value = choices.Below(7);
     tk::TControl& control = *controls[static_cast<std::size_t>(choices.Below(4))];
     const std::int32_t marker = &control == &window ? ml::TBaseMultiLang::kWindowMarker : 0;
+    session.Dialogs().Clear();
     for (int i = 0; i < 4; ++i) session.Dialogs().Answer(choices.Chance(50) ? tk::mrYes : tk::mrNo);
     try {
       switch (op) {

@@ -40,6 +40,7 @@ struct StepChoice {
 void Step(const StepChoice& s, CheckedMultiLang& ml, fuzz::HeadlessSession& session) {
   const auto value = static_cast<std::uint8_t>(s.value);
   // Questions this step asks are all answered alike; handlers veto the step's switches or none.
+  session.Dialogs().Clear();
   for (int i = 0; i < 4; ++i) session.Dialogs().Answer(s.yes ? tk::mrYes : tk::mrNo);
   ml.veto = s.veto;
   switch (s.op) {
