@@ -140,7 +140,11 @@ std::vector<CollectedBlock> CollectWindowTexts(ml::TBaseMultiLang& localizer) {
     blocks.push_back(std::move(block));
   };
   collect(window, true);
-  for (int i = 0; i < window.OwnedCount(); ++i) collect(*window.OwnedComponent(i), false);
+  // A component without a name has no key that could name it in the table.
+  for (int i = 0; i < window.OwnedCount(); ++i) {
+    tk::TComponent& component = *window.OwnedComponent(i);
+    if (!component.Name().empty()) collect(component, false);
+  }
   return blocks;
 }
 

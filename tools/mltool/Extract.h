@@ -23,7 +23,7 @@ struct CollectedBlock {
 };
 
 // Collects the texts of the component's window into an editing grid: the window first, then each
-// component it owns, in owner order. Components without texts give no block.
+// component it owns, in owner order. Components without texts or without a name give no block.
 std::vector<CollectedBlock> CollectWindowTexts(ml::TBaseMultiLang& localizer);
 
 struct Extraction {
