@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "multilang/MLBase.h"
 #include "tests/multilang/RandomWindow.h"
 #include "toolkit/headless/HeadlessBackend.h"
 
@@ -60,10 +59,5 @@ struct ChosenInput {
 };
 ChosenInput ReadChosenInput(const std::uint8_t* data, std::size_t size,
                             std::initializer_list<std::string_view> markers);
-
-// What every state of a localization component keeps: the active and default languages lie below
-// the number of languages, each positions record reads back as written, and the positions index
-// answers as the plain scan for the window, every component of the window and every record.
-void CheckLocalizer(const ml::TBaseMultiLang& ml);
 
 }  // namespace fuzz

@@ -16,6 +16,7 @@
 
 #include "multilang/MLang.h"
 #include "tests/fuzz/FuzzTarget.h"
+#include "tests/fuzz/LocalizerCheck.h"
 #include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FileDialogs.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/fuzz/FuzzTarget.h"
+#include "tests/fuzz/LocalizerCheck.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "tests/fuzz/FuzzTarget.h"
+#include "tests/fuzz/KeepsEntries.h"
 #include "tools/mltool/Extract.h"
 #include "tools/mltool/ToolError.h"
 #include "tools/mltool/TranslationTable.h"
@@ -47,19 +48,6 @@ Entries Extract(const std::string& description, std::string* file) {
   }
 }
 
-bool SameEntry(const mltool::Entry& a, const mltool::Entry& b) {
-  return a.key == b.key && a.texts == b.texts;
-}
-
-// Does `all` hold `part` in its order, perhaps with other entries between?
-bool Keeps(const Entries& all, const Entries& part) {
-  std::size_t next = 0;
-  for (const mltool::Entry& e : all) {
-    if (next < part.size() && SameEntry(e, part[next])) ++next;
-  }
-  return next == part.size();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -74,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string merged = Merge(kUninst1Form, entries);
   std::string file;
   const Entries extracted = Extract(merged, &file);
-  fuzz::Require(Keeps(extracted, entries), "extract lost or reordered the merged entries");
+  fuzz::Require(fuzz::KeepsEntries(extracted, entries),
+                "extract lost or reordered the merged entries");
 
   std::string again;
   Extract(Merge(merged, extracted), &again);
