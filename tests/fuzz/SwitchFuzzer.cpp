@@ -60,7 +60,8 @@ void Step(const StepChoice& s, CheckedMultiLang& ml, fuzz::HeadlessSession& sess
 
 void Check(const CheckedMultiLang& ml, const std::vector<Placed>& placed, const tk::TForm& window,
            int owned) {
-  fuzz::Require(randomwindow::WalkFault(ml.calls).empty(), randomwindow::WalkFault(ml.calls));
+  const std::string walk = randomwindow::WalkFault(ml.calls);
+  fuzz::Require(walk.empty(), walk);
   for (const Placed& p : placed) {
     const std::string fault = randomwindow::ShapeFault(p);
     fuzz::Require(fault.empty(), fault);
