@@ -26,6 +26,9 @@ class RemovalLog : public plat::FileSystem {
   std::optional<std::string> LongPathName(std::string_view p) override {
     return fs_.LongPathName(p);
   }
+  std::optional<std::string> FullPathName(std::string_view p) override {
+    return fs_.FullPathName(p);
+  }
   std::vector<std::string> removed;
 
  private:
@@ -122,7 +125,7 @@ TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(fake.With(log));
   f.Button1->Click();
   std::vector<std::string> vlc;
   for (const std::string& p : log.removed) {
@@ -287,7 +290,7 @@ TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(fake.With(log));
   int disabledPumps = 0;
   backend.onPump = [&] {
     if (!f.Button1->Enabled() && !f.Button2->Enabled()) ++disabledPumps;
