@@ -15,19 +15,6 @@ using Refusal = InstallDirRefusal;
 using plat::KnownFolder;
 constexpr std::size_t npos = std::string_view::npos;
 
-// No installation may be one of these folders or hold one; the Windows directory also holds none.
-struct Protection {
-  KnownFolder folder;
-  bool withContents;
-};
-constexpr Protection kProtected[] = {
-    {KnownFolder::kWindows, true},          {KnownFolder::kProgramFiles, false},
-    {KnownFolder::kProgramFilesX86, false}, {KnownFolder::kProgramFilesX64, false},
-    {KnownFolder::kProgramData, false},     {KnownFolder::kProfile, false},
-    {KnownFolder::kDesktop, false},         {KnownFolder::kDocuments, false},
-    {KnownFolder::kDownloads, false},       {KnownFolder::kTemp, false},
-};
-
 // A resolved path split where its root ends.
 struct Located {
   std::string root;     // as the path spells it, device prefix included: "C:", "\\?\UNC\srv\share"
@@ -160,12 +147,13 @@ bool StrictlyBelow(const Key& inner, const Key& outer) {
   return inner.size() > outer.size() && std::equal(outer.begin(), outer.end(), inner.begin());
 }
 
+// No installation may be a known folder or hold one, and none lies below the Windows directory.
 bool IsProtected(const Key& key, plat::FileSystem& fs, plat::KnownFolders& folders) {
-  for (const Protection& protection : kProtected) {
-    const std::optional<Key> folder = FolderKey(protection.folder, fs, folders);
-    if (!folder) continue;
-    if (key == *folder || StrictlyBelow(*folder, key)) return true;
-    if (protection.withContents && StrictlyBelow(key, *folder)) return true;
+  for (const KnownFolder folder : plat::kKnownFolders) {
+    const std::optional<Key> known = FolderKey(folder, fs, folders);
+    if (!known) continue;
+    if (key == *known || StrictlyBelow(*known, key)) return true;
+    if (folder == KnownFolder::kWindows && StrictlyBelow(key, *known)) return true;
   }
   return false;
 }

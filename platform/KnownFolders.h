@@ -19,6 +19,13 @@ enum class KnownFolder {
   kDownloads,
   kTemp,  // the temp directory the system hands out
 };
+// Every one of them, for whoever goes through them all.
+inline constexpr KnownFolder kKnownFolders[] = {
+    KnownFolder::kWindows,         KnownFolder::kProgramFiles,
+    KnownFolder::kProgramFilesX86, KnownFolder::kProgramFilesX64,
+    KnownFolder::kProgramData,     KnownFolder::kProfile,
+    KnownFolder::kDesktop,         KnownFolder::kDocuments,
+    KnownFolder::kDownloads,       KnownFolder::kTemp};
 
 class KnownFolders {
  public:

@@ -43,8 +43,8 @@ std::u32string_view DeviceBase(std::u32string_view name) {
 bool IsDeviceName(std::u32string_view name) {
   std::u32string base;
   for (char32_t c : DeviceBase(name)) base += AsciiUpper(c);
-  if (base == U"CON" || base == U"PRN" || base == U"AUX" || base == U"NUL" ||
-      base == U"CONIN$" || base == U"CONOUT$") {
+  if (base == U"CON" || base == U"PRN" || base == U"AUX" || base == U"NUL" || base == U"CONIN$" ||
+      base == U"CONOUT$") {
     return true;
   }
   if (base.size() != 4 || (base.compare(0, 3, U"COM") != 0 && base.compare(0, 3, U"LPT") != 0)) {

@@ -54,9 +54,8 @@ std::optional<std::uint32_t> Win32FileSystem::GetAttributes(std::string_view pat
 
 std::optional<std::string> Win32FileSystem::LongPathName(std::string_view path) {
   const std::wstring wide = Widen(path);
-  return ReadSystemString([&](wchar_t* buffer, DWORD size) {
-    return GetLongPathNameW(wide.c_str(), buffer, size);
-  });
+  return ReadSystemString(
+      [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(wide.c_str(), buffer, size); });
 }
 
 std::optional<std::string> Win32FileSystem::FullPathName(std::string_view path) {

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32KnownFolders.h"
 
 #include <windows.h>
+// The shell's headers take the system's types from above.
 #include <knownfolders.h>
 #include <shlobj.h>
 
@@ -12,16 +13,26 @@ namespace {
 
 const KNOWNFOLDERID* Id(KnownFolder folder) {
   switch (folder) {
-    case KnownFolder::kWindows: return &FOLDERID_Windows;
-    case KnownFolder::kProgramFiles: return &FOLDERID_ProgramFiles;
-    case KnownFolder::kProgramFilesX86: return &FOLDERID_ProgramFilesX86;
-    case KnownFolder::kProgramFilesX64: return &FOLDERID_ProgramFilesX64;
-    case KnownFolder::kProgramData: return &FOLDERID_ProgramData;
-    case KnownFolder::kProfile: return &FOLDERID_Profile;
-    case KnownFolder::kDesktop: return &FOLDERID_Desktop;
-    case KnownFolder::kDocuments: return &FOLDERID_Documents;
-    case KnownFolder::kDownloads: return &FOLDERID_Downloads;
-    case KnownFolder::kTemp: break;
+    case KnownFolder::kWindows:
+      return &FOLDERID_Windows;
+    case KnownFolder::kProgramFiles:
+      return &FOLDERID_ProgramFiles;
+    case KnownFolder::kProgramFilesX86:
+      return &FOLDERID_ProgramFilesX86;
+    case KnownFolder::kProgramFilesX64:
+      return &FOLDERID_ProgramFilesX64;
+    case KnownFolder::kProgramData:
+      return &FOLDERID_ProgramData;
+    case KnownFolder::kProfile:
+      return &FOLDERID_Profile;
+    case KnownFolder::kDesktop:
+      return &FOLDERID_Desktop;
+    case KnownFolder::kDocuments:
+      return &FOLDERID_Documents;
+    case KnownFolder::kDownloads:
+      return &FOLDERID_Downloads;
+    case KnownFolder::kTemp:
+      break;
   }
   return nullptr;
 }

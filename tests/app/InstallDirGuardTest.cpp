@@ -99,7 +99,6 @@ const Case kCases[] = {
     {"C:\\a..\\Trelvia", R::kBadName},  // resolves to "C:\a.\Trelvia"
     {"C:\\Tre*via", R::kBadName},
     {"C:\\Trelvia:stream", R::kBadName},
-    {"C:\\Tre|via", R::kBadName},
     {kTooLong.c_str(), R::kBadName},
     // Shares.
     {"\\\\server\\share\\Trelvia", R::kNone, "\\\\server\\share\\Trelvia"},
@@ -139,7 +138,6 @@ const Case kCases[] = {
     // Reserved device names, with an extension too, in any segment.
     {"C:\\Trelvia\\CON", R::kDevice},
     {"C:\\Trelvia\\nul.txt", R::kDevice},
-    {"C:\\Trelvia\\COM1", R::kDevice},
     {"C:\\Trelvia\\COM\xC2\xB9", R::kDevice},  // COM¹
     {"C:\\LPT9\\Trelvia", R::kDevice},
     {"C:\\aux .log\\Trelvia", R::kDevice},

@@ -280,17 +280,17 @@ TEST_P(InstallDirSpelling, RemovesTheInstallationAndShowsTheCanonicalPath) {
             std::string("Remove ") + GetParam().canonical + "\\MORLENCAT directory");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dirs, InstallDirSpelling,
-    ::testing::Values(Spelling{"C:/Trelvia", "C:\\Trelvia"},
-                      Spelling{"c:\\trelvia\\", "c:\\trelvia"},
-                      Spelling{"C:\\Trelvia\\.", "C:\\Trelvia"},
-                      Spelling{"C:\\Trelvia. ", "C:\\Trelvia"},
-                      Spelling{"C:\\Programme\\..\\Trelvia", "C:\\Trelvia"},
-                      Spelling{"\\\\?\\C:\\Trelvia", "\\\\?\\C:\\Trelvia"},
-                      Spelling{"\\\\.\\C:\\Trelvia\\", "\\\\.\\C:\\Trelvia"}));
+INSTANTIATE_TEST_SUITE_P(Dirs, InstallDirSpelling,
+                         ::testing::Values(Spelling{"C:/Trelvia", "C:\\Trelvia"},
+                                           Spelling{"c:\\trelvia\\", "c:\\trelvia"},
+                                           Spelling{"C:\\Trelvia\\.", "C:\\Trelvia"},
+                                           Spelling{"C:\\Trelvia. ", "C:\\Trelvia"},
+                                           Spelling{"C:\\Programme\\..\\Trelvia", "C:\\Trelvia"},
+                                           Spelling{"\\\\?\\C:\\Trelvia", "\\\\?\\C:\\Trelvia"},
+                                           Spelling{"\\\\.\\C:\\Trelvia\\", "\\\\.\\C:\\Trelvia"}));
 
-class RefusedInstallDir : public UninstallTest, public ::testing::WithParamInterface<const char*> {};
+class RefusedInstallDir : public UninstallTest,
+                          public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(RefusedInstallDir, SaysSoOnceAndCleansOnlyStartMenuAndTemp) {
   const char* planted[] = {"C:\\VLC\\vlc.exe", "C:\\morlencat\\table.db",

@@ -101,7 +101,7 @@ inline std::vector<PathSpelling> PathSpellings() {
       {R"(C:\x\AUX:)", R"(\\.\AUX)"},
       {R"(C:\x\conin$)", R"(\\.\conin$)"},
       {R"(C:\x\CONOUT$)", R"(\\.\CONOUT$)"},
-      {"C:\\x\\COM\xC2\xB9", "\\\\.\\COM\xC2\xB9", "C:\\x\\COM\xC2\xB9"},  // COM¹
+      {"C:\\x\\COM\xC2\xB9", "\\\\.\\COM\xC2\xB9", "C:\\x\\COM\xC2\xB9"},          // COM¹
       {"C:\\x\\lpt\xC2\xB3.txt", "\\\\.\\lpt\xC2\xB3", "C:\\x\\lpt\xC2\xB3.txt"},  // lpt³
       {R"(C:\x\COM0)", R"(C:\x\COM0)"},
       {R"(C:\x\COM1\)", R"(C:\x\COM1\)"},

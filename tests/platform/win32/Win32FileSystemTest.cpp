@@ -101,8 +101,7 @@ bool UnderWine() {
 TEST_F(Win32FileSystemTest, FullPathNamesFollowTheFakesRules) {
   const bool wine = UnderWine();
   for (const pathtest::PathSpelling& s : pathtest::PathSpellings()) {
-    const std::optional<std::string> expected =
-        wine && s.wine ? s.wine : ResolveFullPath(s.path);
+    const std::optional<std::string> expected = wine && s.wine ? s.wine : ResolveFullPath(s.path);
     EXPECT_EQ(fs.FullPathName(s.path), expected) << s.path;
   }
 }
