@@ -8,9 +8,11 @@ root=$PWD
 . scripts/app-build.sh
 
 . scripts/wine-env.sh
+. scripts/window-font.sh
 trap zova_wine_cleanup EXIT
 zova_start_xvfb
 zova_wine_prefix "$root/build/wine-run"
+zova_window_font screenshots
 
 for entry in "de 0 Trelvia®plus Deinstaller" "en 1 Trelvia®plus Uninstaller" "pl 2 Deinstaluj Morlen"; do
   read -r code lang title <<<"$entry"

@@ -41,6 +41,22 @@ zova_wine_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
   fi
+  zova_wine_fonts
+}
+
+# Wine's own fonts (package fonts-wine) into the prefix's Fonts folder. Debian's Wine 8 looks for
+# them at "<data dir>\..\fonts", which never resolves, so without this every face the prefix's
+# registry names ("MS Sans Serif" = sserife.fon, "MS Shell Dlg" = Tahoma, Marlett for the caption
+# buttons) falls back to what fontconfig offers: DejaVu Sans, much wider than the bitmap face the
+# window's layout was made for. The Fonts folder is read by every Wine process at start.
+zova_wine_fonts() {
+  local fonts=/usr/share/wine/fonts
+  if ! compgen -G "$fonts/*.fon" >/dev/null; then
+    echo "wine-env: no Wine fonts in $fonts (package fonts-wine): texts will be drawn wider" >&2
+    return 0
+  fi
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -u "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 zova_wine_cleanup() {

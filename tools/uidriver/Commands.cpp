@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <charconv>
 #include <functional>
 #include <string_view>
 
+#include "tools/uidriver/FontProbe.h"
 #include "tools/uidriver/TextFormat.h"
 #include "tools/uidriver/WindowQuery.h"
 
@@ -154,6 +156,25 @@ int Close(const Args& args, Output& output) {
   return kOk;
 }
 
+int Font(const Args& args, Output& output) {
+  if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && args[3] != "bold")) {
+    return UsageError(output);
+  }
+  int height = 0;
+  const std::string& text = args[2];
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), height);
+  if (error != std::errc() || end != text.data() + text.size()) return UsageError(output);
+  tk::TFont font;
+  font.SetName(args[1]);
+  font.SetHeight(height);
+  font.SetStyle(args.size() == 4 ? tk::fsBold : 0);
+  FaceInUse inUse;
+  if (!ProbeFont(font, inUse)) return NotFound(output, args[1]);
+  output.out += Line({"font", Escape(inUse.face), inUse.kind, Number(inUse.height),
+                      Number(inUse.ascent), Number(inUse.averageWidth)});
+  return kOk;
+}
+
 int List(const Args& args, Output& output) {
   if (args.size() != 1) return UsageError(output);
   for (HWND hwnd : TopLevelWindows()) {
@@ -167,7 +188,8 @@ int List(const Args& args, Output& output) {
 std::string Usage() {
   return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
          "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
-         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n";
+         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n"
+         "       | font <face> <height> [bold]\n";
 }
 
 int RunCommand(const Args& args, Output& output) {
@@ -181,6 +203,7 @@ int RunCommand(const Args& args, Output& output) {
   if (name == "answer") return Answer(args, output);
   if (name == "close") return Close(args, output);
   if (name == "list") return List(args, output);
+  if (name == "font") return Font(args, output);
   return UsageError(output);
 }
 

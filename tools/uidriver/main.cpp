@@ -23,6 +23,10 @@
 //                               waits for the dialog with this caption and presses the button.
 //   close <title>               asks the window to close, as its close box does.
 //   list                        every visible top-level window: <class> <title>.
+//   font <face> <height> [bold] the face the system draws this font with (height as a window
+//                               description gives it, negative for the character height):
+//                                 font <face> <truetype|vector|bitmap> <cell height> <ascent>
+//                                      <average character width>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
