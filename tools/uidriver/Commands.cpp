@@ -145,6 +145,11 @@ int Answer(const Args& args, Output& output) {
   HWND button = FindButton(dialog, args[2]);
   if (button == nullptr) return NotFound(output, args[2]);
   PostMessageW(button, BM_CLICK, 0, 0);
+  // Answered once it has closed: a caller looking for the next dialog must not find this one.
+  if (WaitFor(seconds, [&] { return IsWindow(dialog) ? nullptr : dialog; }) == nullptr) {
+    output.err += "the dialog " + args[1] + " stayed open\n";
+    return kNotFound;
+  }
   return kOk;
 }
 
