@@ -67,13 +67,26 @@ zova_drive() {
   return "$status"
 }
 
-# zova_drive_shot TITLE FILE: the top-level window of that title alone, by its X window (Wine's
-# windows carry their titles there too).
+# zova_drive_shot TITLE FILE: the screen where the top-level window of that title lies, found by
+# its X window (Wine's windows carry their titles there too). The shot is cut from the whole
+# screen: "import -window ID" waits for someone to pick a window with the mouse when that window
+# is gone by the time it looks, as the program's own window is at the end of a run, and on a
+# private X server nobody ever does.
 zova_drive_shot() {
   local pattern id
   pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$+?(){}|/]/\\&/g')\$"
   id=$(timeout 20 xdotool search --name "$pattern" 2>/dev/null | head -n 1)
-  [ -n "$id" ] && timeout 20 import -window "$id" "$2" 2>/dev/null
+  [ -n "$id" ] && zova_drive_capture "$id" "$2"
+}
+
+# zova_drive_capture ID FILE: the screen where X window ID lies; false when it is gone.
+zova_drive_capture() {
+  local box
+  # WIDTHxHEIGHT+X+Y from the lines X=, Y=, WIDTH=, HEIGHT=.
+  box=$(timeout 20 xdotool getwindowgeometry --shell "$1" 2>/dev/null |
+    awk -F= '{v[$1] = $2} END {if (v["WIDTH"] != "") print v["WIDTH"] "x" v["HEIGHT"] "+" v["X"] "+" v["Y"]}')
+  [ -n "$box" ] || return 1
+  timeout 20 import -window root -crop "$box" +repage "$2" 2>/dev/null
 }
 
 # zova_drive_dialog FILE: when a dialog of any program is open, saves it to FILE, reports it and
