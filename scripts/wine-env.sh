@@ -5,6 +5,9 @@
 : "${WINE:=$(command -v wine64 || echo /usr/lib/wine/wine64)}"
 [ -x "$WINE" ] || WINE=/usr/lib/wine/wine64
 export WINE
+# The wine64 package puts no wineserver on the PATH.
+: "${WINESERVER:=$(command -v wineserver || echo /usr/lib/wine/wineserver)}"
+export WINESERVER
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8   # titles such as "Trelvia®plus" reach Windows programs intact
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko install dialogs in a fresh prefix
@@ -39,7 +42,7 @@ zova_wine_prefix() {
     # Without a window manager Wine waits for one each time a framed window hides; unmanaged
     # windows skip that wait.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-    wineserver -w 2>/dev/null || true
+    "$WINESERVER" -w 2>/dev/null || true
   fi
   zova_wine_fonts
 }
@@ -60,6 +63,6 @@ zova_wine_fonts() {
 }
 
 zova_wine_cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+  [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "$zova_xvfb_pid" ] && kill "$zova_xvfb_pid" 2>/dev/null || true
 }
