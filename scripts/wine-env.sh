@@ -60,6 +60,24 @@ zova_wine_fonts() {
   fi
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp -u "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  zova_wine_central_european_sans_serif
+}
+
+# "MS Sans Serif" as its Central European edition (sserifee.fon at 96 dpi, sseriffe.fon at 120):
+# the same face with the same metrics, which also has the Polish letters. The Western edition the
+# prefix names for an English system lacks Ś, ś and ż, and a bitmap face has no fallback, so the
+# Polish texts showed bars. Wine loads a bitmap face only when the registry names it, and with a
+# Central European face alone it answers the window's default character set with that face.
+zova_wine_central_european_sans_serif() {
+  local western key
+  western=$(sed -n 's/^"MS Sans Serif"="\(sserif[ef]\)\.fon"$/\1/p' "$WINEPREFIX/system.reg" \
+    2>/dev/null | head -n 1)
+  [ -n "$western" ] || return 0
+  # Wine reads both keys.
+  for key in 'Windows NT' Windows; do
+    "$WINE" reg add "HKLM\\Software\\Microsoft\\$key\\CurrentVersion\\Fonts" /v 'MS Sans Serif' \
+      /d "${western}e.fon" /f >/dev/null 2>&1 || true
+  done
 }
 
 zova_wine_cleanup() {

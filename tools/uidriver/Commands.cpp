@@ -162,21 +162,25 @@ int Close(const Args& args, Output& output) {
 }
 
 int Font(const Args& args, Output& output) {
-  if (args.size() < 3 || args.size() > 4 || (args.size() == 4 && args[3] != "bold")) {
-    return UsageError(output);
-  }
+  if (args.size() < 3) return UsageError(output);
   int height = 0;
-  const std::string& text = args[2];
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), height);
-  if (error != std::errc() || end != text.data() + text.size()) return UsageError(output);
+  const std::string& number = args[2];
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), height);
+  if (error != std::errc() || end != number.data() + number.size()) return UsageError(output);
+  const bool bold = args.size() > 3 && args[3] == "bold";
+  const std::vector<std::string> texts(args.begin() + (bold ? 4 : 3), args.end());
   tk::TFont font;
   font.SetName(args[1]);
   font.SetHeight(height);
-  font.SetStyle(args.size() == 4 ? tk::fsBold : 0);
+  font.SetStyle(bold ? tk::fsBold : 0);
   FaceInUse inUse;
-  if (!ProbeFont(font, inUse)) return NotFound(output, args[1]);
+  if (!ProbeFont(font, texts, inUse)) return NotFound(output, args[1]);
   output.out += Line({"font", Escape(inUse.face), inUse.kind, Number(inUse.height),
                       Number(inUse.ascent), Number(inUse.averageWidth)});
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    output.out += Line({"text", Number(inUse.texts[i].width), Number(inUse.texts[i].missing),
+                        Escape(texts[i])});
+  }
   return kOk;
 }
 
@@ -194,7 +198,7 @@ std::string Usage() {
   return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
          "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
          "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n"
-         "       | font <face> <height> [bold]\n";
+         "       | font <face> <height> [bold] [text...]\n";
 }
 
 int RunCommand(const Args& args, Output& output) {

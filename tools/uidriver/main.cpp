@@ -24,10 +24,13 @@
 //                               waits for the dialog to close.
 //   close <title>               asks the window to close, as its close box does.
 //   list                        every visible top-level window: <class> <title>.
-//   font <face> <height> [bold] the face the system draws this font with (height as a window
-//                               description gives it, negative for the character height):
+//   font <face> <height> [bold] [text...]
+//                               the face the system draws this font with (height as a window
+//                               description gives it, negative for the character height), then
+//                               each text drawn on one line in it:
 //                                 font <face> <truetype|vector|bitmap> <cell height> <ascent>
 //                                      <average character width>
+//                                 text <width> <letters the face lacks> <text>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
