@@ -28,7 +28,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 
 . scripts/wine-env.sh
+. scripts/window-font.sh
 trap zova_wine_cleanup EXIT
 zova_start_xvfb
 zova_wine_prefix "$root/build/wine-test"
+driver=$root/build/windows/tools/uidriver/uidriver.exe zova_window_font test
 ctest --preset windows

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/CaseFold.h"
+#include "platform/PathResolution.h"
 #include "platform/Utf8.h"
 #include "platform/fake/Wildcard.h"
 
@@ -72,6 +73,11 @@ FakeFileSystem::~FakeFileSystem() = default;
 
 FakeFileSystem::Path FakeFileSystem::Parse(std::string_view text) const {
   Path path;
+  // "\\?\C:\x" and "\\.\C:\x" reach the drive's files through the device namespace.
+  if (ClassifyPath(text) == PathKind::kLocalDevice && text.size() >= 7 && text[5] == ':' &&
+      IsSeparator(text[6])) {
+    text.remove_prefix(4);
+  }
   if (text.size() >= 2 && text[1] == ':') {
     path.drive = UpperCase(static_cast<unsigned char>(text[0]));
     text.remove_prefix(2);
@@ -329,6 +335,10 @@ std::optional<std::string> FakeFileSystem::LongPathName(std::string_view path) {
   }
   if (parsed.names.empty() || parsed.trailingSeparator) result += "\\";
   return result;
+}
+
+std::optional<std::string> FakeFileSystem::FullPathName(std::string_view path) {
+  return ResolveFullPath(path);
 }
 
 }  // namespace plat
