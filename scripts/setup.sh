@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64        # Windows build (windres included)
   wine64 xvfb xdotool imagemagick                       # Windows tests, screenshots
   fonts-wine                                            # "MS Sans Serif" and the dialog font
+  clang-14 libclang-rt-14-dev                           # fuzz targets (libFuzzer, sanitizers)
 )
 
 missing=()
