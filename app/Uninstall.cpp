@@ -6,9 +6,9 @@
 #include "app/uninst1.h"
 #include "app/util/FileOps.h"
 #include "app/util/bsStr.h"
+#include "base/Errors.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Errors.h"
 
 namespace app {
 
@@ -25,11 +25,17 @@ const char* const kEnglishShortcuts[] = {"\\Vuvavoredir menu 6.1.lnk",
 
 }  // namespace
 
-void TForm1::ShowWarning() { tk::ShowMessage(Label3->Caption()); }
+void TForm1::ShowWarning() {
+  tk::ShowMessage(Label3->Caption());
+}
 
-void TForm1::Pump() { tk::Application().ProcessMessages(); }
+void TForm1::Pump() {
+  tk::Application().ProcessMessages();
+}
 
-void TForm1::SetStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }
+void TForm1::SetStatus(const std::string& text) {
+  StatusBar1->SetSimpleText(text);
+}
 
 void TForm1::RemoveProductDirectory(const std::string& dir, const std::string& sub,
                                     const std::string& status, bool& failed) {
@@ -39,7 +45,7 @@ void TForm1::RemoveProductDirectory(const std::string& dir, const std::string& s
   SetStatus("Remove " + dir + status);
   try {
     DeleteFiles(platform_.fs, path + "\\", "*.*", true);
-    if (const std::uint32_t error = platform_.fs.RemoveDir(path)) throw tk::EInOutError(error);
+    if (const std::uint32_t error = platform_.fs.RemoveDir(path)) throw base::EInOutError(error);
   } catch (const std::exception&) {
     failed = true;
   }
@@ -56,7 +62,7 @@ void TForm1::RemoveVlcDirectories(const std::string& installDir, bool& failed) {
     try {
       DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
       if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) {
-        throw tk::EInOutError(error);
+        throw base::EInOutError(error);
       }
     } catch (const std::exception&) {
       failed = true;
@@ -76,7 +82,7 @@ void TForm1::CleanStartMenu() {
     {
       const std::unique_ptr<plat::RegistryKey> key =
           platform_.registry.OpenCurrentUserKey(kExplorerKey);
-      if (!key) throw tk::Exception("Cannot open the Explorer key");
+      if (!key) throw base::Exception("Cannot open the Explorer key");
       programs = key->ReadString("Shell Folders", "Programs").value_or("");
     }
     const std::string folder = programs + kStartMenuFolder;

@@ -1,11 +1,11 @@
 #include "multilang/MLang.h"
 
+#include "base/Errors.h"
 #include "multilang/MLangSteps.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/DB.h"
 #include "toolkit/DBCtrls.h"
 #include "toolkit/DBGrids.h"
-#include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/FileDialogs.h"
@@ -119,7 +119,7 @@ void TMultiLang::SetTextProperty(tk::TComponent& Component, std::string_view Nam
 
 void TMultiLang::ApplyEntry(tk::TComponent& Component, std::int32_t& Index) {
   ApplyPositions(Component, Index);
-  if (Index < 0) throw tk::EAssertionFailed("MLang", 2128);
+  if (Index < 0) throw base::EAssertionFailed("MLang", 2128);
   EntryReader reader(*this, Index);
   if (CanTranslate(Component)) WriteKind(Component, reader);
   if (HasProperty(Component, "Hint")) {

@@ -6,9 +6,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/Utf8.h"
+#include "base/Ascii.h"
+#include "base/Errors.h"
+#include "base/Integer.h"
+#include "base/Utf8.h"
 #include "toolkit/Application.h"
-#include "toolkit/Ascii.h"
 #include "toolkit/ClassInfo.h"
 #include "toolkit/Control.h"
 #include "toolkit/Errors.h"
@@ -37,43 +39,6 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// Decimal with an optional minus, or "$" hexadecimal covering all 32 bits.
-std::optional<std::int32_t> ParseInteger(std::string_view s) {
-  bool negative = false;
-  if (!s.empty() && s.front() == '-') {
-    negative = true;
-    s.remove_prefix(1);
-  }
-  const bool hex = !s.empty() && s.front() == '$';
-  if (hex) s.remove_prefix(1);
-  if (s.empty()) return std::nullopt;
-  const int base = hex ? 16 : 10;
-  std::int64_t value = 0;
-  for (char c : s) {
-    const int digit = HexDigit(c);
-    if (digit < 0 || digit >= base) return std::nullopt;
-    value = value * base + digit;
-    if (value > 0xFFFFFFFFll) return std::nullopt;
-  }
-  if (hex) {
-    const auto bits = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    return negative ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(bits)) : bits;
-  }
-  if (negative) value = -value;
-  if (value < std::numeric_limits<std::int32_t>::min() ||
-      value > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
-}
-
 template <class T>
 const T* As(const TObject* o) {
   return (o != nullptr && o->Is<T>()) ? static_cast<const T*>(o) : nullptr;
@@ -82,7 +47,7 @@ const T* As(const TObject* o) {
 std::optional<std::size_t> IndexOfName(std::span<const std::string_view> names,
                                        std::string_view name) {
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (SameTextAscii(names[i], name)) return i;
+    if (base::SameTextAscii(names[i], name)) return i;
   }
   return std::nullopt;
 }
@@ -150,8 +115,8 @@ std::string Unquote(std::string_view s, std::size_t& end, int line) {
         out += '\t';
         break;
       case 'x': {
-        const int high = pos < s.size() ? HexDigit(s[pos]) : -1;
-        const int low = pos + 1 < s.size() ? HexDigit(s[pos + 1]) : -1;
+        const int high = pos < s.size() ? base::HexDigitValue(s[pos]) : -1;
+        const int low = pos + 1 < s.size() ? base::HexDigitValue(s[pos + 1]) : -1;
         if (high < 0 || low < 0) Fail(line, "\\x needs two hexadecimal digits");
         out += static_cast<char>(high * 16 + low);
         pos += 2;
@@ -171,7 +136,7 @@ std::string UnquoteWhole(std::string_view s, int line) {
     Fail(line, "unexpected text after the string: " + std::string(s.substr(end)));
   // Texts are UTF-8 everywhere inside: the Win32 backend would show other bytes as replacement
   // characters, and a translation file could not carry them.
-  if (plat::FirstInvalidUtf8(text) != std::string::npos) Fail(line, "the string is not UTF-8");
+  if (base::FirstInvalidUtf8(text) != std::string::npos) Fail(line, "the string is not UTF-8");
   return text;
 }
 
@@ -217,10 +182,10 @@ class Parser {
     return false;
   }
 
-  static bool IsEnd(std::string_view text) { return SameTextAscii(text, "end"); }
+  static bool IsEnd(std::string_view text) { return base::SameTextAscii(text, "end"); }
 
   static bool IsHeader(std::string_view text) {
-    return text.size() > 6 && SameTextAscii(text.substr(0, 6), "object") &&
+    return text.size() > 6 && base::SameTextAscii(text.substr(0, 6), "object") &&
            (IsBlank(text[6]) || text[6] == ':') && text.find('=') == std::string_view::npos;
   }
 
@@ -374,7 +339,7 @@ class Reader {
  private:
   void CheckRootClass(const ObjectNode& node) const {
     for (const ClassInfo* c = &root_.ClassType(); c != nullptr; c = c->parent) {
-      if (SameTextAscii(c->name, node.className)) return;
+      if (base::SameTextAscii(c->name, node.className)) return;
     }
     Fail(node.line, "the description is of class " + node.className + ", not of " +
                         std::string(root_.ClassName()));
@@ -511,8 +476,8 @@ class Reader {
     }
     switch (prop.ordinalType) {
       case OrdinalType::Boolean:
-        if (v.kind == Value::Kind::Word && SameTextAscii(v.text, "True")) return 1;
-        if (v.kind == Value::Kind::Word && SameTextAscii(v.text, "False")) return 0;
+        if (v.kind == Value::Kind::Word && base::SameTextAscii(v.text, "True")) return 1;
+        if (v.kind == Value::Kind::Word && base::SameTextAscii(v.text, "False")) return 0;
         Fail(line, shown + " takes True or False" + Got(v));
       case OrdinalType::Enumeration:
         if (v.kind != Value::Kind::Word) Fail(line, shown + " takes a value name");
@@ -524,8 +489,9 @@ class Reader {
       case OrdinalType::Set:
         break;
     }
-    const auto number =
-        v.kind == Value::Kind::Word ? ParseInteger(v.text) : std::optional<std::int32_t>();
+    const auto number = v.kind == Value::Kind::Word
+                            ? base::ParseInt32(v.text, base::IntSyntax::Plain)
+                            : std::optional<std::int32_t>();
     if (!number) Fail(line, shown + " takes an integer" + Got(v));
     return *number;
   }
@@ -625,8 +591,8 @@ std::string OrdinalText(const PropInfo& prop, std::int32_t value, std::string_vi
       return value != 0 ? "True" : "False";
     case OrdinalType::Enumeration:
       if (value < 0 || static_cast<std::size_t>(value) >= prop.valueNames.size()) {
-        throw Exception("Cannot write " + std::string(shown) + ": " + std::to_string(value) +
-                        " has no name");
+        throw base::Exception("Cannot write " + std::string(shown) + ": " + std::to_string(value) +
+                              " has no name");
       }
       return std::string(prop.valueNames[static_cast<std::size_t>(value)]);
     case OrdinalType::Set: {
@@ -635,8 +601,8 @@ std::string OrdinalText(const PropInfo& prop, std::int32_t value, std::string_vi
       for (std::size_t i = 0; i < 32; ++i) {
         if ((bits & (1u << i)) == 0) continue;
         if (i >= prop.valueNames.size()) {
-          throw Exception("Cannot write " + std::string(shown) + ": element " + std::to_string(i) +
-                          " has no name");
+          throw base::Exception("Cannot write " + std::string(shown) + ": element " +
+                                std::to_string(i) + " has no name");
         }
         if (out.size() > 1) out += ", ";
         out += prop.valueNames[i];

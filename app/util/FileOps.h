@@ -12,12 +12,12 @@ namespace app {
 
 // Deletes the files in `dir` (which ends in "\") matching `mask`, clearing their attributes when
 // a first attempt fails; files that still resist stay silently. With `recursive`, then empties and
-// removes every sub-directory that is neither hidden nor system, and raises tk::EInOutError with
+// removes every sub-directory that is neither hidden nor system, and raises base::EInOutError with
 // the system's code for the first one that stays. Links are removed as links, never entered.
 void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask, bool recursive);
 
 // The directory named by the "temp" variable, in its long form and ending in "\"; else
-// "c:\temp\", created when missing. Raises tk::Exception "Cannot create c:\temp" when neither
+// "c:\temp\", created when missing. Raises base::Exception "Cannot create c:\temp" when neither
 // exists and the directory cannot be created.
 std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env);
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/uninst1.h"
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/ClassInfo.h"
 #include "toolkit/Description.h"
 #include "tools/mltool/ToolError.h"
@@ -23,10 +23,10 @@ std::string_view Trim(std::string_view s) {
 // application windows want more than an owner. Any other root class must be a form class that
 // can be made by name.
 std::unique_ptr<tk::TForm> MakeWindow(std::string_view className, plat::Platform platform) {
-  if (tk::SameTextAscii(className, "TForm1")) {
+  if (base::SameTextAscii(className, "TForm1")) {
     return std::make_unique<app::TForm1>(nullptr, platform);
   }
-  if (tk::SameTextAscii(className, "TForm")) return std::make_unique<tk::TForm>(nullptr);
+  if (base::SameTextAscii(className, "TForm")) return std::make_unique<tk::TForm>(nullptr);
   const tk::ClassInfo* info = tk::FindClass(className);
   if (info == nullptr || info->create == nullptr || !info->InheritsFrom(tk::TForm::StaticClass())) {
     throw ToolError("the window's class " + std::string(className) +
@@ -66,7 +66,7 @@ ml::TBaseMultiLang& LoadedWindow::Localizer(std::string_view name) const {
   for (int i = 0; i < window_->OwnedCount(); ++i) {
     auto* localizer = tk::DynamicCast<ml::TBaseMultiLang>(window_->OwnedComponent(i));
     if (localizer == nullptr) continue;
-    if (name.empty() || tk::SameTextAscii(localizer->Name(), name)) found.push_back(localizer);
+    if (name.empty() || base::SameTextAscii(localizer->Name(), name)) found.push_back(localizer);
   }
   if (!name.empty() && found.empty()) {
     throw ToolError("the window has no localization component named " + std::string(name));

@@ -89,7 +89,7 @@ TEST_F(StringLibraryWin32Test, FileThatIsNoLibraryRaisesTheGeneralError) {
   try {
     LoadWith("notalibrary.dll");
     FAIL() << "no error";
-  } catch (const tk::Exception& e) {
+  } catch (const base::Exception& e) {
     EXPECT_EQ(e.Message(), "Cannot load string DLL \"" + path + "\".");
   }
 }
