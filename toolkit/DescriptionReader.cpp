@@ -1,6 +1,7 @@
 // Reading a stored description: components are made from the syntax tree, and property values
 // are checked against the properties they name before any setter of that object runs.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/Event.h"
 #include "toolkit/Properties.h"
+#include "toolkit/StandInForm.h"
 #include "toolkit/StringList.h"
 
 namespace tk {
@@ -73,6 +75,12 @@ class Reader {
   }
 
  private:
+  // A stand-in window takes any handler by name; other windows offer their class's methods.
+  const MethodInfo* RootMethod(std::string_view name) const {
+    if (auto* standIn = DynamicCast<TStandInForm>(&root_)) return &standIn->Handler(name);
+    return root_.ClassType().FindMethod(name);
+  }
+
   void CheckRootClass(const ObjectNode& node) const {
     for (const ClassInfo* c = &root_.ClassType(); c != nullptr; c = c->parent) {
       if (base::SameTextAscii(c->name, node.className)) return;
@@ -183,7 +191,7 @@ class Reader {
           Fail(line.line, shown + " takes a method name");
         }
         if (prop->bindMethod == nullptr) Fail(line.line, shown + " is read-only");
-        a.method = root_.ClassType().FindMethod(v.text);
+        a.method = RootMethod(v.text);
         if (a.method == nullptr) {
           Fail(line.line, "method " + v.text + " not found in " + std::string(root_.ClassName()));
         }
@@ -286,6 +294,22 @@ class Reader {
 void ReadComponent(std::string_view text, TComponent& root) {
   const ObjectNode tree = desc::Parse(text);
   Reader(root).Read(tree);
+}
+
+std::unique_ptr<TForm> ReadForm(std::string_view text) {
+  const ObjectNode tree = desc::Parse(text);
+  std::unique_ptr<TForm> form;
+  if (const ClassInfo* info = FindClass(tree.className); info == nullptr) {
+    form = std::make_unique<TStandInForm>(tree.className);
+  } else if (info == &TForm::StaticClass()) {
+    form = std::make_unique<TForm>(nullptr);  // the plain window: registered, not made by name
+  } else if (info->create != nullptr && info->InheritsFrom(TForm::StaticClass())) {
+    form.reset(static_cast<TForm*>(info->create(nullptr)));
+  } else {
+    Fail(tree.line, "class " + tree.className + " is no form class that can be made");
+  }
+  Reader(*form).Read(tree);
+  return form;
 }
 
 void LoadFormDescription(TComponent& root, std::string_view resourceName) {
