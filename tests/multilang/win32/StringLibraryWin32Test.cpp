@@ -1,13 +1,12 @@
 // Windows taking their tables from string libraries built from the resource scripts of the
-// platform tests, lying next to this binary, through the system's file and resource functions.
+// platform tests, lying next to this binary, through the system's file and resource functions:
+// the component's own, nobody sets them.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/win32/Utf16.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32StringLibraries.h"
 #include "tests/multilang/LibraryWindow.h"
 
 using namespace ml;
@@ -23,15 +22,10 @@ std::string BinaryDir() {
 
 class StringLibraryWin32Test : public LibraryWindowTest {
  protected:
-  StringLibraryWin32Test() { SetLibraryServices({&files, &libraries}); }
-
   TestMultiLang& LoadWith(const std::string& library) {
     SetStringLibraryFile(BinaryDir() + library);
     return Load();
   }
-
-  plat::Win32FileSystem files;
-  plat::Win32StringLibraries libraries;
 };
 
 TEST_F(StringLibraryWin32Test, ClassBlockBecomesAOneLanguageTable) {

@@ -1,6 +1,6 @@
 // The string library that mltool's script makes of the uninstaller's Polish texts, compiled with
 // the resource compiler, gives the uninstaller's window its Polish table through the system's
-// resource functions.
+// resource functions, which the localization component uses without being told.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,8 +13,6 @@
 #include "multilang/UnitState.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Utf16.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32StringLibraries.h"
 #include "tests/support/HeadlessApp.h"
 
 extern const char kUninst1Form[];
@@ -30,18 +28,12 @@ std::string BinaryDir() {
 
 class PolishLibraryTest : public HeadlessApp {
  protected:
-  PolishLibraryTest() {
-    backend.AddDescription("TFORM1", kUninst1Form);
-    ml::SetLibraryServices({&files, &libraries});
-  }
+  PolishLibraryTest() { backend.AddDescription("TFORM1", kUninst1Form); }
   ~PolishLibraryTest() override {
     form.reset();
-    ml::SetLibraryServices({});
     ml::SetStringLibraryFile("");
   }
 
-  plat::Win32FileSystem files;
-  plat::Win32StringLibraries libraries;
   plat::FakePlatform fake;
   std::unique_ptr<app::TForm1> form;
 };
