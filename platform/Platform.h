@@ -2,6 +2,7 @@
 // the fakes.
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -16,6 +17,7 @@ struct Platform {
   IniFiles& ini;
   Registry& registry;
   WindowList& windows;
+  Clock& clock;
 };
 
 }  // namespace plat

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIniFiles.h"
@@ -11,13 +12,14 @@
 namespace plat {
 
 struct FakePlatform {
-  FakeFileSystem fs;
+  FakeClock clock;  // before the file system, whose held entries go by it
+  FakeFileSystem fs{clock};
   FakeEnvironment env;
   FakeIniFiles ini;
   FakeRegistry registry;
   FakeWindowList windows;
 
-  Platform Get() { return Platform{fs, env, ini, registry, windows}; }
+  Platform Get() { return Platform{fs, env, ini, registry, windows, clock}; }
 };
 
 }  // namespace plat

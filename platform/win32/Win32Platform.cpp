@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32IniFiles.h"
@@ -14,7 +15,8 @@ Platform& Win32Platform() {
   static Win32IniFiles ini;
   static Win32Registry registry;
   static Win32WindowList windows;
-  static Platform platform{fs, env, ini, registry, windows};
+  static Win32Clock clock;
+  static Platform platform{fs, env, ini, registry, windows, clock};
   return platform;
 }
 

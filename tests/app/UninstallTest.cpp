@@ -122,7 +122,7 @@ TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows, fake.clock});
   f.Button1->Click();
   std::vector<std::string> vlc;
   for (const std::string& p : log.removed) {
@@ -287,7 +287,7 @@ TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows, fake.clock});
   int disabledPumps = 0;
   backend.onPump = [&] {
     if (!f.Button1->Enabled() && !f.Button2->Enabled()) ++disabledPumps;
