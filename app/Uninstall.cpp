@@ -49,20 +49,19 @@ void TForm1::Pump() { tk::Application().ProcessMessages(); }
 void TForm1::SetStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }
 
 void TForm1::RemoveProductDirectory(const std::string& sub, const std::string& status,
-                                    bool& failed) {
+                                    RetryPolicy& retry, bool& failed) {
   const std::string dir = InstallDir + sub;
   // A directory that was never there counts as removed.
   if (!app::IsExistingDirectory(platform_.fs, dir)) return;
   SetStatus("Remove " + InstallDir + status);
   try {
-    DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
-    if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) throw tk::EInOutError(error);
+    RemoveTree(platform_.fs, dir, retry);
   } catch (const std::exception&) {
     failed = true;
   }
 }
 
-void TForm1::RemoveVlcDirectories(bool& failed) {
+void TForm1::RemoveVlcDirectories(RetryPolicy& retry, bool& failed) {
   if (!app::IsExistingDirectory(platform_.fs, InstallDir + "\\VLC")) return;
   SetStatus("Remove " + InstallDir + "\\vlc directory");
   const tk::TStrings& lines = ListBox1->Items();
@@ -71,23 +70,20 @@ void TForm1::RemoveVlcDirectories(bool& failed) {
     const std::string dir = InstallDir + "\\" + ExtractField(lines[i], '\t', 1);
     if (!app::IsExistingDirectory(platform_.fs, dir)) continue;
     try {
-      DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
-      if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) {
-        throw tk::EInOutError(error);
-      }
+      RemoveTree(platform_.fs, dir, retry);
     } catch (const std::exception&) {
       failed = true;
     }
   }
 }
 
-void TForm1::RemoveInstallDir(bool& failed) {
+void TForm1::RemoveInstallDir(RetryPolicy& retry, bool& failed) {
   if (!app::IsExistingDirectory(platform_.fs, InstallDir)) return;
   // Only an empty directory goes: files of the user's own stay, and so does the directory.
-  if (platform_.fs.RemoveDir(InstallDir) != 0) failed = true;
+  if (retry.Run([&] { return platform_.fs.RemoveDir(InstallDir); }) != 0) failed = true;
 }
 
-void TForm1::CleanStartMenu() {
+void TForm1::CleanStartMenu(RetryPolicy& retry) {
   for (const auto* shortcuts : {&kGermanShortcuts, &kEnglishShortcuts}) {
     std::string programs;
     {
@@ -97,15 +93,17 @@ void TForm1::CleanStartMenu() {
       programs = key->ReadString("Shell Folders", "Programs").value_or("");
     }
     const std::string folder = programs + kStartMenuFolder;
-    DeleteFiles(platform_.fs, folder + "\\", "*.*", false);
+    DeleteFiles(platform_.fs, folder + "\\", "*.*", false, retry);
+    // DeleteFiles waited for the held ones already.
     for (const char* name : *shortcuts) platform_.fs.RemoveFile(folder + name);
-    platform_.fs.RemoveDir(folder);
+    retry.Run([&] { return platform_.fs.RemoveDir(folder); });
   }
 }
 
-void TForm1::CleanTempFiles() {
+void TForm1::CleanTempFiles(RetryPolicy& retry) {
   for (const char* name : {"vodere.ini", "control.ini", "uninstzova.exe"}) {
-    platform_.fs.RemoveFile(GetTempDir(platform_.fs, platform_.env) + name);
+    const std::string path = GetTempDir(platform_.fs, platform_.env) + name;
+    retry.Run([&] { return platform_.fs.RemoveFile(path); });
   }
 }
 
@@ -124,23 +122,25 @@ void TForm1::Button1Click(tk::TObject*) {
 
   Animate1->Play(1, 24, 0);
   Pump();
+  // Entries that another program holds for a moment are waited for, the window painting.
+  RetryPolicy retry(platform_.clock, [this] { Pump(); });
   bool failed = false;
   // An empty, relative or root installation directory would aim the removal at the root of a
   // drive or at the current directory: those stages are skipped.
   if (IsSafeInstallDir(InstallDir)) {
-    RemoveProductDirectory("\\morlencat", "\\MORLENCAT directory", failed);
+    RemoveProductDirectory("\\morlencat", "\\MORLENCAT directory", retry, failed);
     Pump();
-    RemoveProductDirectory("\\zuduviv", "\\zuduviv directory", failed);
+    RemoveProductDirectory("\\zuduviv", "\\zuduviv directory", retry, failed);
     Pump();
-    RemoveVlcDirectories(failed);
-    RemoveInstallDir(failed);
+    RemoveVlcDirectories(retry, failed);
+    RemoveInstallDir(retry, failed);
     if (failed) ShowWarning();
   }
 
   Pump();
   SetStatus("Remove Menu from Start Menu");
   try {
-    CleanStartMenu();
+    CleanStartMenu(retry);
   } catch (const std::exception&) {
     // The Start-menu entries are a convenience; the rest still runs.
   }
@@ -148,7 +148,7 @@ void TForm1::Button1Click(tk::TObject*) {
   Pump();
   SetStatus("Remove Uninstall programm");
   try {
-    CleanTempFiles();
+    CleanTempFiles(retry);
   } catch (const std::exception&) {
     // No temp directory: nothing of the installer's is left there to remove.
   }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/util/RetryPolicy.h"
 #include "platform/Platform.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
@@ -51,11 +52,12 @@ class TForm1 : public tk::TForm {
   void ShowWarning();
   void Pump();
   void SetStatus(const std::string& text);
-  void RemoveProductDirectory(const std::string& sub, const std::string& status, bool& failed);
-  void RemoveVlcDirectories(bool& failed);
-  void RemoveInstallDir(bool& failed);
-  void CleanStartMenu();
-  void CleanTempFiles();
+  void RemoveProductDirectory(const std::string& sub, const std::string& status,
+                              RetryPolicy& retry, bool& failed);
+  void RemoveVlcDirectories(RetryPolicy& retry, bool& failed);
+  void RemoveInstallDir(RetryPolicy& retry, bool& failed);
+  void CleanStartMenu(RetryPolicy& retry);
+  void CleanTempFiles(RetryPolicy& retry);
 
   plat::Platform platform_;
   bool running_ = false;
