@@ -51,7 +51,7 @@ void RemoveEmptied(plat::FileSystem& fs, const std::string& path, bool emptied,
 void RemoveEmptiedTree(plat::FileSystem& fs, const std::string& dir, std::string_view mask,
                        RetryPolicy& retry);
 
-// DeleteFiles's work on `base` (ending in ""); true when every entry it listed went.
+// DeleteFiles's work on `base` (ending in "\"); true when every entry it listed went.
 bool Empty(plat::FileSystem& fs, const std::string& base, std::string_view mask, bool recursive,
            RetryPolicy& retry) {
   // One listing serves both passes when the mask takes every name, as every caller's does.

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <utility>
 
 #include "platform/Clock.h"
 #include "platform/OsError.h"
