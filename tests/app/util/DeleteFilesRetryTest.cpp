@@ -70,18 +70,6 @@ TEST(DeleteFilesRetryTest, HeldFileIsWaitedForUpToItsBudget) {
   }
 }
 
-TEST(DeleteFilesRetryTest, HeldFilesShareTheRunsFiveSeconds) {
-  OneRun run;
-  for (const char* dir : {"C:\\a", "C:\\b", "C:\\c", "C:\\d"}) {
-    run.fs.AddFile(std::string(dir) + "\\held.txt");
-    run.fs.Lock(std::string(dir) + "\\held.txt");
-  }
-  for (const char* dir : {"C:\\a", "C:\\b", "C:\\c", "C:\\d"}) {
-    EXPECT_NE(run.RemoveTree(dir), err::kSuccess) << dir;
-  }
-  EXPECT_EQ(run.clock.Now(), milliseconds(5000));
-}
-
 TEST(DeleteFilesRetryTest, OtherFailuresAreTriedAsOftenAsWithoutWaiting) {
   struct Case {
     const char* name;

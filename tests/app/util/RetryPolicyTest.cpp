@@ -94,13 +94,4 @@ TEST(RetryPolicyTest, WaitsEndedByMessagesStillPauseFullyAndLetTheWindowWork) {
   EXPECT_EQ(handled, 4 + 7);  // once per wait of at most 3 ms: 10 ms, then 20 ms
 }
 
-TEST(RetryPolicyTest, PolicyWithoutClockNeverWaits) {
-  plat::FakeClock clock;
-  RetryPolicy never;
-  HeldEntry entry{clock, err::kSharingViolation};
-  EXPECT_EQ(never.Run(entry), err::kSharingViolation);
-  EXPECT_EQ(entry.tries.size(), 1u);
-  EXPECT_EQ(never.Waited(), milliseconds(0));
-}
-
 }  // namespace
