@@ -139,46 +139,49 @@ const ClassInfo* Row() {
 // What the native control of each row's kinds shows, by the row's class, beyond the window text
 // of a control. Every row whose class shows natively has its entry, and only those.
 const std::map<const ClassInfo*, ShownFacets>& ShownRows() {
-  const ShownFacets listBox = {TextsOf(Facet::Items, shown::ListBoxItems),
-                               NumberOf(Facet::ItemIndex, shown::ListBoxSelection)};
-  const ShownFacets comboBox = {TextsOf(Facet::Items, shown::ComboItems),
-                                NumberOf(Facet::ItemIndex, shown::ComboSelection)};
-  const ShownFacets radioGroup = {TextsOf(Facet::Items, shown::RadioButtonTexts),
-                                  NumberOf(Facet::ItemIndex, shown::CheckedRadioButton)};
-  static const std::map<const ClassInfo*, ShownFacets> rows = {
-      {Row<TListBox>(), listBox},
-      {Row<TLabeledEdit>(),
-       {{Facet::EditLabel,
-         [](const TComponent& c, Value& v) {
-           const TBoundLabel& label = *static_cast<const TLabeledEdit&>(c).EditLabel();
-           v.texts = {shown::WindowText(RequiredHandle(label))};
-         }}}},
-      {Row<TComboBoxEx>(),
-       {TextOf(Facet::ControlText, shown::ComboExText), TextsOf(Facet::Items, shown::ComboExItems),
-        NumberOf(Facet::ItemIndex, shown::ComboSelection)}},
-      {Row<TDBListBox>(), listBox},
-      {Row<TDBRadioGroup>(), radioGroup},
-      {Row<TDBComboBox>(), comboBox},
-      {Row<TCustomForm>(), {}},
-      {Row<TRadioGroup>(), radioGroup},
-      {Row<TMemo>(), {TextsOf(Facet::Lines, shown::EditLines)}},
-      {Row<TTabSet>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
-      {Row<TTabbedNotebook>(), {TextsOf(Facet::Pages, shown::TabItems)}},
-      {Row<TTabControl>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
-      {Row<TTreeView>(), {TextsOf(Facet::Nodes, shown::TreeItems)}},
-      {Row<TListView>(),
-       {TextsOf(Facet::Columns, shown::ListViewColumns),
-        {Facet::ListItems,
-         [](const TComponent& c, Value& v) { v.texts = shown::ListViewCells(Hwnd(c), 0); }},
-        {Facet::SubItems, ReadShownSubItems}}},
-      {Row<TStatusBar>(),
-       {TextsOf(Facet::Panels, shown::StatusParts),
-        TextOf(Facet::SimpleText, shown::StatusSimpleText)}},
-      {Row<THeaderControl>(), {TextsOf(Facet::Sections, shown::HeaderItems)}},
-      {Row<TComboBox>(), comboBox},
-      {Row<TFilterComboBox>(), {{Facet::Filter, ReadShownFilter}}},
-      {Row<TMenuItem>(), {{Facet::ControlText, ReadShownMenuItem}}},
-  };
+  static const auto rows = [] {
+    const ShownFacets listBox = {TextsOf(Facet::Items, shown::ListBoxItems),
+                                 NumberOf(Facet::ItemIndex, shown::ListBoxSelection)};
+    const ShownFacets comboBox = {TextsOf(Facet::Items, shown::ComboItems),
+                                  NumberOf(Facet::ItemIndex, shown::ComboSelection)};
+    const ShownFacets radioGroup = {TextsOf(Facet::Items, shown::RadioButtonTexts),
+                                    NumberOf(Facet::ItemIndex, shown::CheckedRadioButton)};
+    return std::map<const ClassInfo*, ShownFacets>{
+        {Row<TListBox>(), listBox},
+        {Row<TLabeledEdit>(),
+         {{Facet::EditLabel,
+           [](const TComponent& c, Value& v) {
+             const TBoundLabel& label = *static_cast<const TLabeledEdit&>(c).EditLabel();
+             v.texts = {shown::WindowText(RequiredHandle(label))};
+           }}}},
+        {Row<TComboBoxEx>(),
+         {TextOf(Facet::ControlText, shown::ComboExText),
+          TextsOf(Facet::Items, shown::ComboExItems),
+          NumberOf(Facet::ItemIndex, shown::ComboSelection)}},
+        {Row<TDBListBox>(), listBox},
+        {Row<TDBRadioGroup>(), radioGroup},
+        {Row<TDBComboBox>(), comboBox},
+        {Row<TCustomForm>(), {}},
+        {Row<TRadioGroup>(), radioGroup},
+        {Row<TMemo>(), {TextsOf(Facet::Lines, shown::EditLines)}},
+        {Row<TTabSet>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
+        {Row<TTabbedNotebook>(), {TextsOf(Facet::Pages, shown::TabItems)}},
+        {Row<TTabControl>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
+        {Row<TTreeView>(), {TextsOf(Facet::Nodes, shown::TreeItems)}},
+        {Row<TListView>(),
+         {TextsOf(Facet::Columns, shown::ListViewColumns),
+          {Facet::ListItems,
+           [](const TComponent& c, Value& v) { v.texts = shown::ListViewCells(Hwnd(c), 0); }},
+          {Facet::SubItems, ReadShownSubItems}}},
+        {Row<TStatusBar>(),
+         {TextsOf(Facet::Panels, shown::StatusParts),
+          TextOf(Facet::SimpleText, shown::StatusSimpleText)}},
+        {Row<THeaderControl>(), {TextsOf(Facet::Sections, shown::HeaderItems)}},
+        {Row<TComboBox>(), comboBox},
+        {Row<TFilterComboBox>(), {{Facet::Filter, ReadShownFilter}}},
+        {Row<TMenuItem>(), {{Facet::ControlText, ReadShownMenuItem}}},
+    };
+  }();
   return rows;
 }
 
