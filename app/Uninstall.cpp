@@ -2,6 +2,7 @@
 // product's directories, then the Start-menu folder and the installer's temp files, and close.
 #include <exception>
 
+#include "app/InstallDirGuard.h"
 #include "app/uninst1.h"
 #include "app/util/FileOps.h"
 #include "app/util/bsStr.h"
@@ -22,25 +23,7 @@ const char* const kEnglishShortcuts[] = {"\\Vuvavoredir menu 6.1.lnk",
                                          "\\Vuvavoredir planning programme 6.1.lnk",
                                          "\\Uninstall Vuvavoredir.lnk"};
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 }  // namespace
-
-bool IsSafeInstallDir(const std::string& dir) {
-  std::string d = dir;
-  while (d.size() > 1 && d.back() == '\\') d.pop_back();
-  if (d.size() >= 3 && IsDriveLetter(d[0]) && d[1] == ':' && d[2] == '\\') {
-    return d.find_first_not_of('\\', 3) != std::string::npos;  // "C:\" alone is a root
-  }
-  if (d.size() > 2 && d[0] == '\\' && d[1] == '\\') {
-    // "\\server\share" is the share's root; something must follow it.
-    const std::size_t server = d.find('\\', 2);
-    if (server == std::string::npos || server == 2) return false;
-    const std::size_t share = d.find('\\', server + 1);
-    return share != std::string::npos && share > server + 1 && share + 1 < d.size();
-  }
-  return false;
-}
 
 void TForm1::ShowWarning() { tk::ShowMessage(Label3->Caption()); }
 
@@ -48,27 +31,27 @@ void TForm1::Pump() { tk::Application().ProcessMessages(); }
 
 void TForm1::SetStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }
 
-void TForm1::RemoveProductDirectory(const std::string& sub, const std::string& status,
-                                    bool& failed) {
-  const std::string dir = InstallDir + sub;
+void TForm1::RemoveProductDirectory(const std::string& dir, const std::string& sub,
+                                    const std::string& status, bool& failed) {
+  const std::string path = dir + sub;
   // A directory that was never there counts as removed.
-  if (!app::IsExistingDirectory(platform_.fs, dir)) return;
-  SetStatus("Remove " + InstallDir + status);
+  if (!app::IsExistingDirectory(platform_.fs, path)) return;
+  SetStatus("Remove " + dir + status);
   try {
-    DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
-    if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) throw tk::EInOutError(error);
+    DeleteFiles(platform_.fs, path + "\\", "*.*", true);
+    if (const std::uint32_t error = platform_.fs.RemoveDir(path)) throw tk::EInOutError(error);
   } catch (const std::exception&) {
     failed = true;
   }
 }
 
-void TForm1::RemoveVlcDirectories(bool& failed) {
-  if (!app::IsExistingDirectory(platform_.fs, InstallDir + "\\VLC")) return;
-  SetStatus("Remove " + InstallDir + "\\vlc directory");
+void TForm1::RemoveVlcDirectories(const std::string& installDir, bool& failed) {
+  if (!app::IsExistingDirectory(platform_.fs, installDir + "\\VLC")) return;
+  SetStatus("Remove " + installDir + "\\vlc directory");
   const tk::TStrings& lines = ListBox1->Items();
   // Deepest first: the list holds parents before their children.
   for (int i = lines.Count() - 1; i >= 0; --i) {
-    const std::string dir = InstallDir + "\\" + ExtractField(lines[i], '\t', 1);
+    const std::string dir = installDir + "\\" + ExtractField(lines[i], '\t', 1);
     if (!app::IsExistingDirectory(platform_.fs, dir)) continue;
     try {
       DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
@@ -81,10 +64,10 @@ void TForm1::RemoveVlcDirectories(bool& failed) {
   }
 }
 
-void TForm1::RemoveInstallDir(bool& failed) {
-  if (!app::IsExistingDirectory(platform_.fs, InstallDir)) return;
+void TForm1::RemoveInstallDir(const std::string& dir, bool& failed) {
+  if (!app::IsExistingDirectory(platform_.fs, dir)) return;
   // Only an empty directory goes: files of the user's own stay, and so does the directory.
-  if (platform_.fs.RemoveDir(InstallDir) != 0) failed = true;
+  if (platform_.fs.RemoveDir(dir) != 0) failed = true;
 }
 
 void TForm1::CleanStartMenu() {
@@ -124,17 +107,20 @@ void TForm1::Button1Click(tk::TObject*) {
 
   Animate1->Play(1, 24, 0);
   Pump();
-  bool failed = false;
-  // An empty, relative or root installation directory would aim the removal at the root of a
-  // drive or at the current directory: those stages are skipped.
-  if (IsSafeInstallDir(InstallDir)) {
-    RemoveProductDirectory("\\morlencat", "\\MORLENCAT directory", failed);
+  const InstallDirVerdict verdict = JudgeInstallDir(InstallDir, platform_.fs, platform_.folders);
+  if (verdict.Accepted()) {
+    bool failed = false;
+    RemoveProductDirectory(verdict.dir, "\\morlencat", "\\MORLENCAT directory", failed);
     Pump();
-    RemoveProductDirectory("\\zuduviv", "\\zuduviv directory", failed);
+    RemoveProductDirectory(verdict.dir, "\\zuduviv", "\\zuduviv directory", failed);
     Pump();
-    RemoveVlcDirectories(failed);
-    RemoveInstallDir(failed);
+    RemoveVlcDirectories(verdict.dir, failed);
+    RemoveInstallDir(verdict.dir, failed);
     if (failed) ShowWarning();
+  } else {
+    // A refused directory is said: a run that removed nothing must not look like one that
+    // removed everything.
+    ShowWarning();
   }
 
   Pump();

@@ -35,7 +35,8 @@ class TForm1 : public tk::TForm {
   tk::TListBox* ListBox1 = nullptr;
   ml::TMultiLang* MultiLang1 = nullptr;
 
-  // The product's installation directory from the settings file; empty until the window shows.
+  // The product's installation directory as the settings file spells it; empty until the window
+  // shows. Start judges it and works on its canonical form.
   std::string InstallDir;
 
   void FormShow(tk::TObject* sender);
@@ -51,9 +52,11 @@ class TForm1 : public tk::TForm {
   void ShowWarning();
   void Pump();
   void SetStatus(const std::string& text);
-  void RemoveProductDirectory(const std::string& sub, const std::string& status, bool& failed);
-  void RemoveVlcDirectories(bool& failed);
-  void RemoveInstallDir(bool& failed);
+  // `dir` is the installation directory as the guard resolved it.
+  void RemoveProductDirectory(const std::string& dir, const std::string& sub,
+                              const std::string& status, bool& failed);
+  void RemoveVlcDirectories(const std::string& dir, bool& failed);
+  void RemoveInstallDir(const std::string& dir, bool& failed);
   void CleanStartMenu();
   void CleanTempFiles();
 
@@ -66,9 +69,5 @@ std::unique_ptr<TForm1> CreateForm1(plat::Platform platform);
 
 // Registers the classes that the window's stored description names.
 void RegisterWindowClasses();
-
-// Whether an installation directory is safe to remove things below: absolute (a drive letter and
-// "\", or "\\server\share\..."), and not the root of a drive or share.
-bool IsSafeInstallDir(const std::string& dir);
 
 }  // namespace app

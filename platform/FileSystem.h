@@ -46,6 +46,10 @@ class FileSystem {
   virtual std::optional<std::uint32_t> GetAttributes(std::string_view path) = 0;
   // The path with every short (8.3) component expanded; nothing when the conversion fails.
   virtual std::optional<std::string> LongPathName(std::string_view path) = 0;
+  // The full path the system makes of `path` before it acts on it (GetFullPathNameW: see
+  // platform/PathResolution.h); nothing when it cannot. Relative paths take the current
+  // directory, which the fakes do not have: they resolve absolute paths only.
+  virtual std::optional<std::string> FullPathName(std::string_view path) = 0;
 };
 
 // The runtime's filtered enumeration: an entry is left out when it carries any of hidden, system,

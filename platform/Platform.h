@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
+#include "platform/KnownFolders.h"
 #include "platform/Registry.h"
 #include "platform/WindowList.h"
 
@@ -16,6 +17,7 @@ struct Platform {
   IniFiles& ini;
   Registry& registry;
   WindowList& windows;
+  KnownFolders& folders;
 };
 
 }  // namespace plat

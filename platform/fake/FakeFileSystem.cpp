@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/CaseFold.h"
+#include "platform/PathResolution.h"
 #include "platform/Utf8.h"
 #include "platform/fake/Wildcard.h"
 
@@ -14,7 +15,8 @@ namespace {
 constexpr std::uint32_t kSettable = attr::kReadOnly | attr::kHidden | attr::kSystem |
                                     attr::kArchive | 0x100 /* temporary */ | 0x1000 /* offline */ |
                                     0x2000 /* not content indexed */;
-constexpr int kMaxLinkDepth = 16;
+// The system follows at most 63 reparse points in one path.
+constexpr int kMaxLinksFollowed = 63;
 
 bool IsSeparator(char c) {
   return c == '\\' || c == '/';
@@ -71,6 +73,11 @@ FakeFileSystem::~FakeFileSystem() = default;
 
 FakeFileSystem::Path FakeFileSystem::Parse(std::string_view text) const {
   Path path;
+  // "\\?\C:\x" and "\\.\C:\x" reach the drive's files through the device namespace.
+  if (ClassifyPath(text) == PathKind::kLocalDevice && text.size() >= 7 && text[5] == ':' &&
+      IsSeparator(text[6])) {
+    text.remove_prefix(4);
+  }
   if (text.size() >= 2 && text[1] == ':') {
     path.drive = UpperCase(static_cast<unsigned char>(text[0]));
     text.remove_prefix(2);
@@ -94,6 +101,11 @@ FakeFileSystem::Path FakeFileSystem::Parse(std::string_view text) const {
   return path;
 }
 
+// A link on the way restarts the walk at its target's drive with the target's names ahead of the
+// names still to go, as the system reparses a path. The links are counted over the whole lookup
+// (`depth` of them already followed), so each costs one restart: resolving every link's target on
+// its own took time exponential in the length of a chain of links whose targets pass through
+// links themselves.
 FakeFileSystem::Lookup FakeFileSystem::Find(const Path& path, bool followLast, int depth) const {
   Lookup result;
   const auto drive = drives_.find(path.drive);
@@ -101,31 +113,37 @@ FakeFileSystem::Lookup FakeFileSystem::Find(const Path& path, bool followLast, i
     result.error = err::kPathNotFound;
     return result;
   }
-  if (depth > kMaxLinkDepth) {
-    result.error = err::kCantResolveFilename;
-    return result;
-  }
+  std::vector<std::string> pending(path.names.rbegin(), path.names.rend());  // next one last
+  int followed = depth;
   Node* current = drive->second.get();
-  for (std::size_t i = 0; i < path.names.size(); ++i) {
-    const bool last = i + 1 == path.names.size();
+  while (!pending.empty()) {
+    const bool last = pending.size() == 1;
     if (!current->IsDirectory()) {
       result.error = err::kPathNotFound;
       return result;
     }
-    const auto child = current->children.find(Key(path.names[i]));
+    const auto child = current->children.find(Key(pending.back()));
     if (child == current->children.end()) {
       result.error = last ? err::kFileNotFound : err::kPathNotFound;
       if (last) result.container = current;
       return result;
     }
+    pending.pop_back();
     Node* next = child->second.get();
     if (next->IsLink() && (!last || followLast)) {
-      const Lookup target = Find(Parse(next->linkTarget), true, depth + 1);
-      if (!target.node) {
+      if (++followed > kMaxLinksFollowed) {
+        result.error = err::kCantResolveFilename;
+        return result;
+      }
+      const Path target = Parse(next->linkTarget);
+      const auto targetDrive = drives_.find(target.drive);
+      if (!target.valid || targetDrive == drives_.end()) {
         result.error = last ? err::kFileNotFound : err::kPathNotFound;
         return result;
       }
-      next = target.node;
+      pending.insert(pending.end(), target.names.rbegin(), target.names.rend());
+      current = targetDrive->second.get();
+      continue;
     }
     if (last) result.container = current;
     current = next;
@@ -317,6 +335,10 @@ std::optional<std::string> FakeFileSystem::LongPathName(std::string_view path) {
   }
   if (parsed.names.empty() || parsed.trailingSeparator) result += "\\";
   return result;
+}
+
+std::optional<std::string> FakeFileSystem::FullPathName(std::string_view path) {
+  return ResolveFullPath(path);
 }
 
 }  // namespace plat

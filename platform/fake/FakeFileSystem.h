@@ -1,4 +1,5 @@
 // An in-memory file system with Windows path semantics: drive letters, "\" (or "/") separators,
+// "\\?\C:\" and "\\.\C:\" prefixes, full paths by Windows' rules (platform/PathResolution.h),
 // names compared without regard to case, "*" and "?" masks. It keeps attributes and refuses what
 // Windows refuses: deleting a read-only file (5), removing a non-empty directory (145), removing a
 // missing one (2, or 3 when its parent is missing). Links carry the reparse-point attribute; paths
@@ -59,6 +60,7 @@ class FakeFileSystem : public FileSystem {
   OsError MakeDir(std::string_view path) override;
   std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
   std::optional<std::string> LongPathName(std::string_view path) override;
+  std::optional<std::string> FullPathName(std::string_view path) override;
 
  private:
   struct Node;

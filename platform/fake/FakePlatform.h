@@ -5,6 +5,7 @@
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIniFiles.h"
+#include "platform/fake/FakeKnownFolders.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeWindowList.h"
 
@@ -16,8 +17,11 @@ struct FakePlatform {
   FakeIniFiles ini;
   FakeRegistry registry;
   FakeWindowList windows;
+  FakeKnownFolders folders;
 
-  Platform Get() { return Platform{fs, env, ini, registry, windows}; }
+  Platform Get() { return With(fs); }
+  // The fakes with another file system in front, such as one that records what is done to it.
+  Platform With(FileSystem& front) { return Platform{front, env, ini, registry, windows, folders}; }
 };
 
 }  // namespace plat

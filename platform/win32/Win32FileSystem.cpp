@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/SystemString.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 
@@ -53,17 +54,15 @@ std::optional<std::uint32_t> Win32FileSystem::GetAttributes(std::string_view pat
 
 std::optional<std::string> Win32FileSystem::LongPathName(std::string_view path) {
   const std::wstring wide = Widen(path);
-  std::wstring buffer(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        GetLongPathNameW(wide.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return std::nullopt;
-    if (length < buffer.size()) {
-      buffer.resize(length);
-      return Narrow(buffer);
-    }
-    buffer.resize(length);  // the size asked for, terminator included
-  }
+  return ReadSystemString(
+      [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(wide.c_str(), buffer, size); });
+}
+
+std::optional<std::string> Win32FileSystem::FullPathName(std::string_view path) {
+  const std::wstring wide = Widen(path);
+  return ReadSystemString([&](wchar_t* buffer, DWORD size) {
+    return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
+  });
 }
 
 }  // namespace plat

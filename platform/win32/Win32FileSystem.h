@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystem {
   OsError MakeDir(std::string_view path) override;
   std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
   std::optional<std::string> LongPathName(std::string_view path) override;
+  std::optional<std::string> FullPathName(std::string_view path) override;
 };
 
 }  // namespace plat

@@ -26,6 +26,9 @@ class RemovalLog : public plat::FileSystem {
   std::optional<std::string> LongPathName(std::string_view p) override {
     return fs_.LongPathName(p);
   }
+  std::optional<std::string> FullPathName(std::string_view p) override {
+    return fs_.FullPathName(p);
+  }
   std::vector<std::string> removed;
 
  private:
@@ -122,7 +125,7 @@ TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(fake.With(log));
   f.Button1->Click();
   std::vector<std::string> vlc;
   for (const std::string& p : log.removed) {
@@ -252,34 +255,60 @@ TEST_F(UninstallTest, TempDirectoryErrorEndsTheLastStepSilently) {
   EXPECT_TRUE(f.Closed());
 }
 
-// -- Installation directories that are not safe to work below ----------------------------------
+// -- The installation directory as Windows resolves it -----------------------------------------
 
-class UnsafeInstallDir : public UninstallTest, public ::testing::WithParamInterface<const char*> {};
+TEST_F(UninstallTest, NothingInstalledGivesNoWarning) {
+  Start("C:\\Programme\\Trelvia");
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_TRUE(TempFilesGone());
+}
 
-TEST_P(UnsafeInstallDir, SkipsTheDirectoryStagesButCleansStartMenuAndTemp) {
-  fake.fs.AddFile("C:\\VLC\\vlc.exe");
-  fake.fs.AddFile("C:\\morlencat\\table.db");
-  fake.fs.AddFile("C:\\Trelvia\\VLC\\vlc.exe");
+struct Spelling {
+  const char* value;
+  const char* canonical;
+};
+
+class InstallDirSpelling : public UninstallTest, public ::testing::WithParamInterface<Spelling> {};
+
+TEST_P(InstallDirSpelling, RemovesTheInstallationAndShowsTheCanonicalPath) {
+  Install();
+  Start(GetParam().value);
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+  ASSERT_FALSE(backend.statusTexts.empty());
+  EXPECT_EQ(backend.statusTexts.front(),
+            std::string("Remove ") + GetParam().canonical + "\\MORLENCAT directory");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dirs, InstallDirSpelling,
+                         ::testing::Values(Spelling{"C:/Trelvia", "C:\\Trelvia"},
+                                           Spelling{"c:\\trelvia\\", "c:\\trelvia"},
+                                           Spelling{"C:\\Trelvia\\.", "C:\\Trelvia"},
+                                           Spelling{"C:\\Trelvia. ", "C:\\Trelvia"},
+                                           Spelling{"C:\\Programme\\..\\Trelvia", "C:\\Trelvia"},
+                                           Spelling{"\\\\?\\C:\\Trelvia", "\\\\?\\C:\\Trelvia"},
+                                           Spelling{"\\\\.\\C:\\Trelvia\\", "\\\\.\\C:\\Trelvia"}));
+
+class RefusedInstallDir : public UninstallTest,
+                          public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RefusedInstallDir, SaysSoOnceAndCleansOnlyStartMenuAndTemp) {
+  const char* planted[] = {"C:\\VLC\\vlc.exe", "C:\\morlencat\\table.db",
+                           "C:\\Windows\\zuduviv\\prog.exe", "C:\\Trelvia\\VLC\\vlc.exe"};
+  for (const char* file : planted) fake.fs.AddFile(file);
   Install("C:\\Elsewhere");
   Start(GetParam());
-  EXPECT_TRUE(fake.fs.Exists("C:\\VLC\\vlc.exe"));
-  EXPECT_TRUE(fake.fs.Exists("C:\\morlencat\\table.db"));
-  EXPECT_TRUE(fake.fs.Exists("C:\\Trelvia\\VLC\\vlc.exe"));
-  EXPECT_TRUE(Warnings().empty());
+  for (const char* file : planted) EXPECT_TRUE(fake.fs.Exists(file)) << file;
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0].text, "Bitte, alle Vuvavoredir programm abbrechen!");
   EXPECT_TRUE(StartMenuFolderGone());
   EXPECT_TRUE(TempFilesGone());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dirs, UnsafeInstallDir,
-                         ::testing::Values("", "Trelvia", "\\Trelvia", "C:", "C:\\", "C:\\\\",
-                                           "c:Trelvia", "\\\\server\\share", "\\\\server"));
-
-TEST(SafeInstallDirTest, AbsolutePathsBelowARootAreSafe) {
-  EXPECT_TRUE(app::IsSafeInstallDir("C:\\Trelvia"));
-  EXPECT_TRUE(app::IsSafeInstallDir("d:\\Programme\\Trelvia\\"));
-  EXPECT_TRUE(app::IsSafeInstallDir("\\\\server\\share\\Trelvia"));
-  EXPECT_FALSE(app::IsSafeInstallDir("\\\\server\\share\\"));
-}
+INSTANTIATE_TEST_SUITE_P(Dirs, RefusedInstallDir,
+                         ::testing::Values("", "Trelvia", "\\Trelvia", "C:", "c:Trelvia", "C:\\",
+                                           "C:\\.", "C:\\Programme\\..", "C:\\Windows",
+                                           "\\\\server\\share", "\\\\.\\pipe\\x"));
 
 // -- Clicks during the run ---------------------------------------------------------------------
 
@@ -287,7 +316,7 @@ TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(fake.With(log));
   int disabledPumps = 0;
   backend.onPump = [&] {
     if (!f.Button1->Enabled() && !f.Button2->Enabled()) ++disabledPumps;

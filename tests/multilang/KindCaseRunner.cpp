@@ -1,42 +1,11 @@
 #include "tests/multilang/KindCaseRunner.h"
 
 #include "tests/multilang/ProbeMultiLang.h"
-#include "toolkit/Form.h"
-#include "toolkit/Menus.h"
+#include "toolkit/Component.h"
 
 namespace kindcases {
 
 using namespace tk;
-
-// Windows are not created by name, so a window is built directly.
-TComponent* CreateKind(const std::string& kind, TComponent& owner) {
-  if (kind == "TForm") return new TForm(&owner);
-  const ClassInfo* info = FindClass(kind);
-  return (info != nullptr && info->create != nullptr) ? info->create(&owner) : nullptr;
-}
-
-TComponent* PlaceKind(const std::string& kind, TForm& window) {
-  TComponent* component = CreateKind(kind, window);
-  if (component == nullptr) return nullptr;
-  component->SetName(ControlName(kind));
-  if (auto* form = DynamicCast<TCustomForm>(component)) {
-    form->SetBounds(window.Left() + window.Width() + 20, window.Top(), 300, 200);
-  } else if (auto* control = DynamicCast<TControl>(component)) {
-    control->SetParent(&window);
-    // Room above for a labeled edit's label.
-    control->SetBounds(20, 40, 320, 160);
-  } else if (auto* item = DynamicCast<TMenuItem>(component)) {
-    NewComponent<TMainMenu>(&window, "MainMenu1")->Items()->Add(item);
-  }
-  return component;
-}
-
-void ShowWith(TForm& window, TComponent& component) {
-  window.Show();
-  if (auto* form = DynamicCast<TCustomForm>(&component); form != nullptr && form != &window) {
-    form->Show();
-  }
-}
 
 std::int32_t ApplyCase(const KindCase& c, TComponent& window, TComponent& control) {
   auto* ml = NewComponent<ProbeMultiLang>(&window, "MultiLang1");
@@ -64,15 +33,6 @@ void ExpectAfter(const KindCase& c, std::int32_t index, const TComponent& contro
     EXPECT_TRUE(actual.texts == expected.texts && actual.number == expected.number)
         << FacetName(expected.facet) << ": expected " << Show(expected) << ", got " << Show(actual);
   }
-}
-
-std::string Show(const Value& v) {
-  if (IsOrdinal(v.facet)) return std::to_string(v.number);
-  std::string out = "{";
-  for (std::size_t i = 0; i < v.texts.size(); ++i) {
-    out += (i > 0 ? ", \"" : "\"") + v.texts[i] + "\"";
-  }
-  return out + "}";
 }
 
 void PrintTo(const KindCase& c, std::ostream* os) {

@@ -1,13 +1,16 @@
-// How the kind cases set up and read back a control's facets, found through the row of the kind
-// table that the control goes by: each row names the facets of its kinds (a row's string list is
-// the row's own), and every control has its control text, hint, action and read-only flag.
+// How kind cases, random windows and the switch fuzzer set up and read back a control's facets,
+// found through the row of the kind table that the control goes by: each row names the facets of
+// its kinds (a row's string list is the row's own), and every control has its control text, hint,
+// action and read-only flag.
+#include "tests/multilang/KindFacets.h"
+
 #include <functional>
 #include <map>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "multilang/KindTable.h"
-#include "tests/multilang/KindCaseRunner.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/DB.h"
 #include "toolkit/DBCtrls.h"
@@ -244,6 +247,36 @@ const FacetAccess& FacetOf(const TComponent& c, Facet facet) {
 
 }  // namespace
 
+// Windows are not created by name, so a window is built directly.
+TComponent* CreateKind(const std::string& kind, TComponent& owner) {
+  if (kind == "TForm") return new TForm(&owner);
+  const ClassInfo* info = FindClass(kind);
+  return (info != nullptr && info->create != nullptr) ? info->create(&owner) : nullptr;
+}
+
+TComponent* PlaceKind(const std::string& kind, TForm& window) {
+  TComponent* component = CreateKind(kind, window);
+  if (component == nullptr) return nullptr;
+  component->SetName(ControlName(kind));
+  if (auto* form = DynamicCast<TCustomForm>(component)) {
+    form->SetBounds(window.Left() + window.Width() + 20, window.Top(), 300, 200);
+  } else if (auto* control = DynamicCast<TControl>(component)) {
+    control->SetParent(&window);
+    // Room above for a labeled edit's label.
+    control->SetBounds(20, 40, 320, 160);
+  } else if (auto* item = DynamicCast<TMenuItem>(component)) {
+    NewComponent<TMainMenu>(&window, "MainMenu1")->Items()->Add(item);
+  }
+  return component;
+}
+
+void ShowWith(TForm& window, TComponent& component) {
+  window.Show();
+  if (auto* form = DynamicCast<TCustomForm>(&component); form != nullptr && form != &window) {
+    form->Show();
+  }
+}
+
 void Put(TComponent& control, const Value& value) {
   FacetOf(control, value.facet).put(control, value);
 }
@@ -254,6 +287,15 @@ Value Read(const TComponent& control, const Value& like) {
   Value v{like.facet, {}, like.number};
   facet.read(control, v);
   return v;
+}
+
+std::string Show(const Value& v) {
+  if (IsOrdinal(v.facet)) return std::to_string(v.number);
+  std::string out = "{";
+  for (std::size_t i = 0; i < v.texts.size(); ++i) {
+    out += (i > 0 ? ", \"" : "\"") + v.texts[i] + "\"";
+  }
+  return out + "}";
 }
 
 }  // namespace kindcases

@@ -1,5 +1,5 @@
 // The kind table: every row reachable in its order, looked up as the plain scan finds it, and
-// exercised by the kind cases, the collect cases and the round trips.
+// exercised by the kind cases, the collect cases, the round trips and the random windows.
 #include <algorithm>
 #include <set>
 #include <string>
@@ -8,7 +8,9 @@
 #include "multilang/KindTable.h"
 #include "tests/multilang/CollectCases.h"
 #include "tests/multilang/ItemKindCases.h"
+#include "tests/multilang/KindFacets.h"
 #include "tests/multilang/ListKindCases.h"
+#include "tests/multilang/RandomWindow.h"
 #include "tests/multilang/RoundTripCases.h"
 #include "tests/multilang/TextKindCases.h"
 #include "tests/support/HeadlessApp.h"
@@ -29,8 +31,23 @@ struct CaseGroup {
   std::set<std::string> rows;
 };
 
+// The rows that the kinds of random windows (and so of the switch fuzzer) go by.
+std::set<std::string> RandomWindowRows() {
+  std::set<std::string> rows;
+  tk::TForm window(nullptr);
+  for (const randomwindow::Kind& kind : randomwindow::Kinds()) {
+    if (const tk::TComponent* c = kindcases::CreateKind(kind.name, window)) {
+      rows.insert(std::string(ml::FindKindRow(c->ClassType()).kind->name));
+    }
+  }
+  return rows;
+}
+
 std::vector<CaseGroup> CaseGroups() {
-  std::vector<CaseGroup> groups = {{"kind cases", {}}, {"collect cases", {}}, {"round trips", {}}};
+  std::vector<CaseGroup> groups = {{"kind cases", {}},
+                                   {"collect cases", {}},
+                                   {"round trips", {}},
+                                   {"random-window kinds", RandomWindowRows()}};
   AddRows(groups[0].rows, kindcases::ListKindCases());
   AddRows(groups[0].rows, kindcases::ItemKindCases());
   AddRows(groups[0].rows, kindcases::TextKindCases());

@@ -157,6 +157,36 @@ TEST_F(FakeLinkTest, LinkKindDecidesHowItIsRemoved) {
   EXPECT_EQ(fs.RemoveDir("C:\\tree\\filelink"), err::kDirectory);
 }
 
+struct LinkChain {
+  int fan;     // each link's target passes through this many links of the level below
+  int levels;  // links l0 to l<levels - 1>; l0 leads to C:\d, which holds them all
+  OsError removal;
+};
+
+// The system follows at most 63 links in one path, counted over all of them. Resolving each link's
+// target on its own took time exponential in the levels of a fanning chain.
+TEST(FakeFileSystemTest, LinksAreCountedOverTheWholePath) {
+  const LinkChain cases[] = {
+      {1, 63, err::kSuccess},              // 63 links followed
+      {1, 64, err::kCantResolveFilename},  //
+      {2, 6, err::kSuccess},               // 1 + 2 + 4 + 8 + 16 + 32 = 63
+      {2, 7, err::kCantResolveFilename},   //
+      {4, 40, err::kCantResolveFilename},  // 4^40 ways through
+  };
+  for (const LinkChain& c : cases) {
+    SCOPED_TRACE(std::to_string(c.fan) + " x " + std::to_string(c.levels));
+    FakeFileSystem fs;
+    fs.AddFile("C:\\d\\file.txt");
+    fs.AddLink("C:\\d\\l0", "C:\\d", true);
+    for (int level = 1; level < c.levels; ++level) {
+      std::string target = "C:\\d";
+      for (int i = 0; i < c.fan; ++i) target += "\\l" + std::to_string(level - 1);
+      fs.AddLink("C:\\d\\l" + std::to_string(level), target, true);
+    }
+    EXPECT_EQ(fs.RemoveFile("C:\\d\\l" + std::to_string(c.levels - 1) + "\\file.txt"), c.removal);
+  }
+}
+
 TEST(FakeFileSystemTest, FailureHitsOnlyItsOperationAndPath) {
   FakeFileSystem fs;
   fs.AddFile("C:\\d\\a");

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "platform/PathResolution.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "tests/platform/PathSpellings.h"
 #include "tests/support/win32/ScratchDir.h"
 
 namespace {
@@ -88,6 +90,29 @@ TEST_F(Win32FileSystemTest, LongPathNameExpandsShortNames) {
   ASSERT_TRUE(converted.has_value());
   EXPECT_TRUE(converted->ends_with("\\a rather long directory name\\")) << *converted;
   EXPECT_EQ(fs.LongPathName(scratch.Path("missing\\")), std::nullopt);
+}
+
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The system's own resolution against the rules the fake resolves with: the same answer for
+// every spelling, but where Wine is known to answer otherwise than Windows.
+TEST_F(Win32FileSystemTest, FullPathNamesFollowTheFakesRules) {
+  const bool wine = UnderWine();
+  for (const pathtest::PathSpelling& s : pathtest::PathSpellings()) {
+    const std::optional<std::string> expected = wine && s.wine ? s.wine : ResolveFullPath(s.path);
+    EXPECT_EQ(fs.FullPathName(s.path), expected) << s.path;
+  }
+}
+
+TEST_F(Win32FileSystemTest, RelativePathsTakeTheCurrentDirectory) {
+  wchar_t current[MAX_PATH];
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, current);
+  ASSERT_GT(length, 0u);
+  std::string expected = Narrow(std::wstring_view(current, length));
+  if (expected.back() != '\\') expected += '\\';
+  EXPECT_EQ(fs.FullPathName("Trelvia\\.\\x\\.."), expected + "Trelvia");
 }
 
 }  // namespace

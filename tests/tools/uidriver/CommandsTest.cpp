@@ -174,6 +174,8 @@ TEST_F(CommandsTest, WrongCallsAreUsageErrors) {
   EXPECT_EQ(RunCommand({"wait"}, output), 2);
   EXPECT_EQ(RunCommand({"wait", "x", "later"}, output), 2);
   EXPECT_EQ(RunCommand({"click", "x"}, output), 2);
+  EXPECT_EQ(RunCommand({"font", "MS Sans Serif"}, output), 2);
+  EXPECT_EQ(RunCommand({"font", "MS Sans Serif", "small"}, output), 2);
   EXPECT_NE(output.err.find("usage"), std::string::npos);
 }
 
