@@ -25,33 +25,27 @@ const char* const kEnglishShortcuts[] = {"\\Vuvavoredir menu 6.1.lnk",
 
 }  // namespace
 
-void TForm1::ShowWarning() {
-  tk::ShowMessage(Label3->Caption());
-}
+void TForm1::ShowWarning() { tk::ShowMessage(Label3->Caption()); }
 
-void TForm1::Pump() {
-  tk::Application().ProcessMessages();
-}
+void TForm1::Pump() { tk::Application().ProcessMessages(); }
 
-void TForm1::SetStatus(const std::string& text) {
-  StatusBar1->SetSimpleText(text);
-}
+void TForm1::SetStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }
 
 void TForm1::RemoveProductDirectory(const std::string& dir, const std::string& sub,
-                                    const std::string& status, bool& failed) {
+                                    const std::string& status, RetryPolicy& retry, bool& failed) {
   const std::string path = dir + sub;
   // A directory that was never there counts as removed.
   if (!app::IsExistingDirectory(platform_.fs, path)) return;
   SetStatus("Remove " + dir + status);
   try {
-    DeleteFiles(platform_.fs, path + "\\", "*.*", true);
-    if (const std::uint32_t error = platform_.fs.RemoveDir(path)) throw base::EInOutError(error);
+    RemoveTree(platform_.fs, path, retry);
   } catch (const std::exception&) {
     failed = true;
   }
 }
 
-void TForm1::RemoveVlcDirectories(const std::string& installDir, bool& failed) {
+void TForm1::RemoveVlcDirectories(const std::string& installDir, RetryPolicy& retry,
+                                  bool& failed) {
   if (!app::IsExistingDirectory(platform_.fs, installDir + "\\VLC")) return;
   SetStatus("Remove " + installDir + "\\vlc directory");
   const tk::TStrings& lines = ListBox1->Items();
@@ -60,23 +54,20 @@ void TForm1::RemoveVlcDirectories(const std::string& installDir, bool& failed) {
     const std::string dir = installDir + "\\" + ExtractField(lines[i], '\t', 1);
     if (!app::IsExistingDirectory(platform_.fs, dir)) continue;
     try {
-      DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
-      if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) {
-        throw base::EInOutError(error);
-      }
+      RemoveTree(platform_.fs, dir, retry);
     } catch (const std::exception&) {
       failed = true;
     }
   }
 }
 
-void TForm1::RemoveInstallDir(const std::string& dir, bool& failed) {
+void TForm1::RemoveInstallDir(const std::string& dir, RetryPolicy& retry, bool& failed) {
   if (!app::IsExistingDirectory(platform_.fs, dir)) return;
   // Only an empty directory goes: files of the user's own stay, and so does the directory.
-  if (platform_.fs.RemoveDir(dir) != 0) failed = true;
+  if (retry.Run([&] { return platform_.fs.RemoveDir(dir); }) != 0) failed = true;
 }
 
-void TForm1::CleanStartMenu() {
+void TForm1::CleanStartMenu(RetryPolicy& retry) {
   for (const auto* shortcuts : {&kGermanShortcuts, &kEnglishShortcuts}) {
     std::string programs;
     {
@@ -86,15 +77,17 @@ void TForm1::CleanStartMenu() {
       programs = key->ReadString("Shell Folders", "Programs").value_or("");
     }
     const std::string folder = programs + kStartMenuFolder;
-    DeleteFiles(platform_.fs, folder + "\\", "*.*", false);
+    DeleteFiles(platform_.fs, folder + "\\", "*.*", false, retry);
+    // DeleteFiles waited for the held ones already.
     for (const char* name : *shortcuts) platform_.fs.RemoveFile(folder + name);
-    platform_.fs.RemoveDir(folder);
+    retry.Run([&] { return platform_.fs.RemoveDir(folder); });
   }
 }
 
-void TForm1::CleanTempFiles() {
+void TForm1::CleanTempFiles(RetryPolicy& retry) {
   for (const char* name : {"vodere.ini", "control.ini", "uninstzova.exe"}) {
-    platform_.fs.RemoveFile(GetTempDir(platform_.fs, platform_.env) + name);
+    const std::string path = GetTempDir(platform_.fs, platform_.env) + name;
+    retry.Run([&] { return platform_.fs.RemoveFile(path); });
   }
 }
 
@@ -113,15 +106,17 @@ void TForm1::Button1Click(tk::TObject*) {
 
   Animate1->Play(1, 24, 0);
   Pump();
+  // Entries that another program holds for a moment are waited for, the window painting.
+  RetryPolicy retry(platform_.clock, [this] { Pump(); });
   const InstallDirVerdict verdict = JudgeInstallDir(InstallDir, platform_.fs, platform_.folders);
   if (verdict.Accepted()) {
     bool failed = false;
-    RemoveProductDirectory(verdict.dir, "\\morlencat", "\\MORLENCAT directory", failed);
+    RemoveProductDirectory(verdict.dir, "\\morlencat", "\\MORLENCAT directory", retry, failed);
     Pump();
-    RemoveProductDirectory(verdict.dir, "\\zuduviv", "\\zuduviv directory", failed);
+    RemoveProductDirectory(verdict.dir, "\\zuduviv", "\\zuduviv directory", retry, failed);
     Pump();
-    RemoveVlcDirectories(verdict.dir, failed);
-    RemoveInstallDir(verdict.dir, failed);
+    RemoveVlcDirectories(verdict.dir, retry, failed);
+    RemoveInstallDir(verdict.dir, retry, failed);
     if (failed) ShowWarning();
   } else {
     // A refused directory is said: a run that removed nothing must not look like one that
@@ -132,7 +127,7 @@ void TForm1::Button1Click(tk::TObject*) {
   Pump();
   SetStatus("Remove Menu from Start Menu");
   try {
-    CleanStartMenu();
+    CleanStartMenu(retry);
   } catch (const std::exception&) {
     // The Start-menu entries are a convenience; the rest still runs.
   }
@@ -140,7 +135,7 @@ void TForm1::Button1Click(tk::TObject*) {
   Pump();
   SetStatus("Remove Uninstall programm");
   try {
-    CleanTempFiles();
+    CleanTempFiles(retry);
   } catch (const std::exception&) {
     // No temp directory: nothing of the installer's is left there to remove.
   }

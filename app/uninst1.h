@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/util/RetryPolicy.h"
 #include "platform/Platform.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
@@ -54,11 +55,11 @@ class TForm1 : public tk::TForm {
   void SetStatus(const std::string& text);
   // `dir` is the installation directory as the guard resolved it.
   void RemoveProductDirectory(const std::string& dir, const std::string& sub,
-                              const std::string& status, bool& failed);
-  void RemoveVlcDirectories(const std::string& dir, bool& failed);
-  void RemoveInstallDir(const std::string& dir, bool& failed);
-  void CleanStartMenu();
-  void CleanTempFiles();
+                              const std::string& status, RetryPolicy& retry, bool& failed);
+  void RemoveVlcDirectories(const std::string& dir, RetryPolicy& retry, bool& failed);
+  void RemoveInstallDir(const std::string& dir, RetryPolicy& retry, bool& failed);
+  void CleanStartMenu(RetryPolicy& retry);
+  void CleanTempFiles(RetryPolicy& retry);
 
   plat::Platform platform_;
   bool running_ = false;

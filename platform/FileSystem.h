@@ -52,8 +52,10 @@ class FileSystem {
   virtual std::optional<std::string> FullPathName(std::string_view path) = 0;
 };
 
-// The runtime's filtered enumeration: an entry is left out when it carries any of hidden, system,
+// The runtime's enumeration filter: an entry is left out when it carries any of hidden, system,
 // volume label or directory that `filter` lacks. Other attributes never exclude an entry.
+bool PassesFilter(const DirEntry& entry, std::uint32_t filter);
+// The runtime's filtered enumeration.
 std::vector<DirEntry> FindEntries(FileSystem& fs, std::string_view pattern, std::uint32_t filter);
 
 bool IsExistingDirectory(FileSystem& fs, std::string_view path);

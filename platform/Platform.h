@@ -2,6 +2,7 @@
 // the fakes.
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -18,6 +19,7 @@ struct Platform {
   Registry& registry;
   WindowList& windows;
   KnownFolders& folders;
+  Clock& clock;
 };
 
 }  // namespace plat

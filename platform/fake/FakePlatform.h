@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIniFiles.h"
@@ -12,7 +13,8 @@
 namespace plat {
 
 struct FakePlatform {
-  FakeFileSystem fs;
+  FakeClock clock;  // before the file system, whose held entries go by it
+  FakeFileSystem fs{clock};
   FakeEnvironment env;
   FakeIniFiles ini;
   FakeRegistry registry;
@@ -21,7 +23,9 @@ struct FakePlatform {
 
   Platform Get() { return With(fs); }
   // The fakes with another file system in front, such as one that records what is done to it.
-  Platform With(FileSystem& front) { return Platform{front, env, ini, registry, windows, folders}; }
+  Platform With(FileSystem& front) {
+    return Platform{front, env, ini, registry, windows, folders, clock};
+  }
 };
 
 }  // namespace plat

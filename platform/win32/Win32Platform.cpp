@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32IniFiles.h"
@@ -16,7 +17,8 @@ Platform& Win32Platform() {
   static Win32Registry registry;
   static Win32WindowList windows;
   static Win32KnownFolders folders;
-  static Platform platform{fs, env, ini, registry, windows, folders};
+  static Win32Clock clock;
+  static Platform platform{fs, env, ini, registry, windows, folders, clock};
   return platform;
 }
 

@@ -166,6 +166,50 @@ TEST_F(UninstallTest, HeldFileInProgramDirectoryWarnsOnce) {
   EXPECT_TRUE(TempFilesGone());
 }
 
+// -- Files that another program holds for a while ----------------------------------------------
+
+struct HeldCase {
+  const char* name;
+  std::vector<std::string> held;  // below the installation directory
+  std::chrono::milliseconds heldFor;
+  bool warned;
+  std::chrono::milliseconds minWait, maxWait;
+};
+
+class HeldDuringRun : public UninstallTest, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(HeldDuringRun, IsWaitedForWithinTheBudgetsWhileTheWindowPaints) {
+  const HeldCase& c = GetParam();
+  Install();
+  for (const std::string& f : c.held) fake.fs.Hold(std::string(kInstall) + f, c.heldFor);
+  WriteSettingsFor(kInstall);
+  app::TForm1& f = Open();
+  int pumpsWhileWaiting = 0;
+  backend.onPump = [&] { pumpsWhileWaiting += fake.clock.Now().count() > 0 ? 1 : 0; };
+  f.Button1->Click();
+  EXPECT_EQ(Warnings().size(), c.warned ? 1u : 0u);
+  EXPECT_EQ(fake.fs.Exists(kInstall), c.warned);
+  EXPECT_GE(fake.clock.Now(), c.minWait);
+  EXPECT_LE(fake.clock.Now(), c.maxWait);
+  // Every pause let the window paint at least once.
+  EXPECT_GE(pumpsWhileWaiting, 5);
+  EXPECT_TRUE(TempFilesGone());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holds, HeldDuringRun,
+    ::testing::Values(
+        HeldCase{"OneSecond", {"\\zuduviv\\readme.txt"}, std::chrono::seconds(1), false,
+                 std::chrono::milliseconds(1000), std::chrono::milliseconds(1250)},
+        HeldCase{"ForEver", {"\\zuduviv\\readme.txt"}, plat::kForever, true,
+                 std::chrono::milliseconds(2000), std::chrono::milliseconds(2000)},
+        HeldCase{"ForEverInEveryStage",
+                 {"\\morlencat\\readme.txt", "\\zuduviv\\readme.txt", "\\VLC\\file0.dat",
+                  "\\VLC\\skins\\fonts\\file108.dat"},
+                 plat::kForever, true, std::chrono::milliseconds(5000),
+                 std::chrono::milliseconds(5000)}),
+    [](const ::testing::TestParamInfo<HeldCase>& info) { return info.param.name; });
+
 TEST_F(UninstallTest, VlcDirectoryThatStaysWarnsOnceAndOtherLinesGoOn) {
   Install();
   fake.fs.FailOn(plat::FsOp::kRemoveDir, std::string(kInstall) + "\\VLC\\locale\\de", 5);

@@ -25,8 +25,9 @@ finish() {
   for pid in $app_pid "${helper_pids[@]}"; do
     kill "$pid" 2>/dev/null || true
   done
-  wait 2>/dev/null || true
+  # The X server of our own is a child too: it goes first, or the wait would never end.
   [ "$own_display" = 1 ] && zova_wine_cleanup
+  wait 2>/dev/null || true
   return 0
 }
 trap finish EXIT

@@ -1,8 +1,16 @@
+// How kind cases, random windows and the switch fuzzer set up and read back a control's facets,
+// found through the row of the kind table that the control goes by: each row names the facets of
+// its kinds (a row's string list is the row's own), and every control has its control text, hint,
+// action and read-only flag.
 #include "tests/multilang/KindFacets.h"
 
+#include <functional>
+#include <map>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "multilang/KindTable.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/DB.h"
 #include "toolkit/DBCtrls.h"
@@ -25,53 +33,82 @@ namespace kindcases {
 namespace {
 
 using namespace tk;
+using F = Facet;
 
-[[noreturn]] void NotOnKind(const TComponent& control, Facet facet) {
-  throw std::logic_error(std::string(FacetName(facet)) + " is not a facet of " +
-                         std::string(control.ClassName()));
+struct FacetAccess {
+  Facet facet;
+  std::function<void(TComponent&, const Value&)> put;
+  std::function<void(const TComponent&, Value&)> read;  // null: set up only
+};
+using Facets = std::vector<FacetAccess>;
+
+TObject& SomeAction() {
+  static TObject action;
+  return action;
+}
+
+// One text through the class's accessors.
+template <class T, auto Get, auto Set>
+FacetAccess TextFacet(Facet facet) {
+  return {facet, [](TComponent& c, const Value& v) { (static_cast<T&>(c).*Set)(v.texts.at(0)); },
+          [](const TComponent& c, Value& v) { v.texts = {(static_cast<const T&>(c).*Get)()}; }};
 }
 
 template <class T>
-T* As(const TComponent& c) {
-  return DynamicCast<T>(const_cast<TComponent*>(&c));
+FacetAccess ActionFacet() {
+  return {F::Action,
+          [](TComponent& c, const Value& v) {
+            static_cast<T&>(c).SetAction(v.number != 0 ? &SomeAction() : nullptr);
+          },
+          nullptr};
 }
 
-// The string list that a list facet names on this control, or null.
-TStrings* StringList(const TComponent& c, Facet facet) {
-  switch (facet) {
-    case Facet::Items:
-      if (As<TCustomComboBoxEx>(c) != nullptr) return nullptr;  // ItemsEx instead
-      if (auto* x = As<TCustomListBox>(c)) return &x->Items();
-      if (auto* x = As<TCustomComboBox>(c)) return &x->Items();
-      if (auto* x = As<TCustomRadioGroup>(c)) return &x->Items();
-      return nullptr;
-    case Facet::Lines:
-      if (auto* x = As<TCustomMemo>(c)) return &x->Lines();
-      return nullptr;
-    case Facet::TitleCaptions:
-      if (auto* x = As<TValueListEditor>(c)) return &x->TitleCaptions();
-      return nullptr;
-    case Facet::Tabs:
-      if (auto* x = As<TCustomTabControl>(c)) return &x->Tabs();
-      return nullptr;
-    case Facet::Pages:
-      if (auto* x = As<TNotebook>(c)) return &x->Pages();
-      if (auto* x = As<TTabbedNotebook>(c)) return &x->Pages();
-      return nullptr;
-    case Facet::Sections:
-      if (auto* x = As<THeader>(c)) return &x->Sections();
-      return nullptr;
-    case Facet::NavigatorHints:
-      if (auto* x = As<TDBNavigator>(c)) return &x->Hints();
-      return nullptr;
-    default:
-      return nullptr;
-  }
+template <class T>
+FacetAccess ItemIndexFacet() {
+  return {F::ItemIndex,
+          [](TComponent& c, const Value& v) { static_cast<T&>(c).SetItemIndex(v.number); },
+          [](const TComponent& c, Value& v) { v.number = static_cast<const T&>(c).ItemIndex(); }};
 }
 
-void PutTree(TTreeNodes& nodes, const Texts& marked) {
+template <class T>
+FacetAccess SortTypeFacet() {
+  return {F::SortType,
+          [](TComponent& c, const Value& v) { static_cast<T&>(c).SetSortType(v.number); },
+          [](const TComponent& c, Value& v) { v.number = static_cast<const T&>(c).SortType(); }};
+}
+
+// The string list that the row fills.
+FacetAccess RowStrings(Facet facet) {
+  auto strings = [](const TComponent& c) -> TStrings& {
+    const ml::KindRow& row = ml::FindKindRow(c.ClassType());
+    if (row.strings == nullptr) throw std::logic_error(std::string(c.ClassName()) + ": no list");
+    return row.strings(const_cast<TComponent&>(c));
+  };
+  return {facet, [strings](TComponent& c, const Value& v) { strings(c).Assign(v.texts); },
+          [strings](const TComponent& c, Value& v) { v.texts = strings(c).Items(); }};
+}
+
+// The items of a collection that `items` gives, one text each.
+template <class T, class Items, class Get, class Set>
+FacetAccess CollectionFacet(Facet facet, Items items, Get get, Set set) {
+  return {facet,
+          [items, set](TComponent& c, const Value& v) {
+            auto& collection = items(static_cast<T&>(c));
+            collection.Clear();
+            for (const std::string& t : v.texts) set(*collection.Add(), t);
+          },
+          [items, get](const TComponent& c, Value& v) {
+            const auto& collection = items(static_cast<const T&>(c));
+            for (int i = 0; i < collection.Count(); ++i) v.texts.push_back(get(*collection[i]));
+          }};
+}
+
+// Nodes in pre-order, each marked with one ">" per level below the top.
+void PutTree(TComponent& c, const Value& v) {
+  TTreeNodes& nodes = static_cast<TTreeView&>(c).Items();
+  nodes.Clear();
   std::vector<TTreeNode*> lastAtLevel;
-  for (const std::string& m : marked) {
+  for (const std::string& m : v.texts) {
     const std::size_t level = m.find_first_not_of('>');
     const std::string text = m.substr(level == std::string::npos ? m.size() : level);
     TTreeNode* node =
@@ -81,233 +118,131 @@ void PutTree(TTreeNodes& nodes, const Texts& marked) {
   }
 }
 
-Texts ReadTree(const TTreeNodes& nodes) {
-  Texts marked;
+void ReadTree(const TComponent& c, Value& v) {
+  const TTreeNodes& nodes = static_cast<const TTreeView&>(c).Items();
   for (int i = 0; i < nodes.Count(); ++i) {
     const TTreeNode* node = nodes.Item(i);
-    marked.push_back(std::string(static_cast<std::size_t>(node->Level()), '>') + node->Text());
+    v.texts.push_back(std::string(static_cast<std::size_t>(node->Level()), '>') + node->Text());
   }
-  return marked;
 }
 
-template <class Coll, class Set>
-void PutCollection(Coll& items, const Texts& texts, Set set) {
-  items.Clear();
-  for (const std::string& t : texts) set(*items.Add(), t);
+// The sub-items of list item `number`.
+FacetAccess SubItemsFacet() {
+  return {F::SubItems,
+          [](TComponent& c, const Value& v) {
+            static_cast<TListView&>(c).Items()[v.number]->SubItems().Assign(v.texts);
+          },
+          [](const TComponent& c, Value& v) {
+            v.texts = static_cast<const TListView&>(c).Items()[v.number]->SubItems().Items();
+          }};
 }
 
-template <class Coll, class Get>
-Texts ReadCollection(const Coll& items, Get get) {
-  Texts texts;
-  for (int i = 0; i < items.Count(); ++i) texts.push_back(get(*items.Items(i)));
-  return texts;
+const Facets& ControlFacets() {
+  static const Facets facets = {
+      TextFacet<TControl, &TControl::Caption, &TControl::SetCaption>(F::ControlText),
+      TextFacet<TControl, &TControl::Hint, &TControl::SetHint>(F::Hint),
+      ActionFacet<TControl>(),
+      {F::ReadOnly,
+       [](TComponent& c, const Value& v) {
+         if (!HasProperty(c, "ReadOnly")) throw std::logic_error("not read-only");
+         SetOrdProp(c, "ReadOnly", v.number);
+       },
+       nullptr},
+  };
+  return facets;
 }
 
-TObject& SomeAction() {
-  static TObject action;
-  return action;
+template <class T>
+const ClassInfo* Row() {
+  return &T::StaticClass();
 }
 
-void PutText(TComponent& c, Facet facet, const std::string& text) {
-  switch (facet) {
-    case Facet::ControlText:
-      if (auto* x = As<TMenuItem>(c)) return x->SetCaption(text);
-      if (auto* x = As<TControl>(c)) return x->SetCaption(text);
-      break;
-    case Facet::Hint:
-      if (auto* x = As<TMenuItem>(c)) return x->SetHint(text);
-      if (auto* x = As<TControl>(c)) return x->SetHint(text);
-      break;
-    case Facet::EditLabel:
-      if (auto* x = As<TCustomLabeledEdit>(c)) return x->EditLabel()->SetCaption(text);
-      break;
-    case Facet::SimpleText:
-      if (auto* x = As<TStatusBar>(c)) return x->SetSimpleText(text);
-      break;
-    case Facet::DisplayLabel:
-      if (auto* x = As<TField>(c)) return x->SetDisplayLabel(text);
-      break;
-    case Facet::Filter:
-      if (auto* x = As<TFilterComboBox>(c)) return x->SetFilter(text);
-      if (auto* x = As<TOpenDialog>(c)) return x->SetFilter(text);
-      break;
-    case Facet::Title:
-      if (auto* x = As<TOpenDialog>(c)) return x->SetTitle(text);
-      break;
-    default:
-      break;
+// The facets of each row's kinds beyond those of every control, by the row's class.
+const std::map<const ClassInfo*, Facets>& RowFacets() {
+  auto caption = [](const auto& item) { return item.Caption(); };
+  auto setCaption = [](auto& item, const std::string& t) { item.SetCaption(t); };
+  auto text = [](const auto& item) { return item.Text(); };
+  auto setText = [](auto& item, const std::string& t) { item.SetText(t); };
+  auto columns = [](auto& c) -> auto& {
+    return c.Columns();
+  };
+  static const std::map<const ClassInfo*, Facets> facets = {
+      {Row<TListBox>(), {RowStrings(F::Items), ItemIndexFacet<TCustomListBox>()}},
+      {Row<TLabeledEdit>(),
+       {{F::EditLabel,
+         [](TComponent& c, const Value& v) {
+           static_cast<TLabeledEdit&>(c).EditLabel()->SetCaption(v.texts.at(0));
+         },
+         [](const TComponent& c, Value& v) {
+           v.texts = {static_cast<const TLabeledEdit&>(c).EditLabel()->Caption()};
+         }}}},
+      {Row<TComboBoxEx>(),
+       {CollectionFacet<TComboBoxEx>(
+            F::Items, [](auto& c) -> auto& { return c.ItemsEx(); }, caption, setCaption),
+        ItemIndexFacet<TCustomComboBox>()}},
+      {Row<TDBListBox>(), {RowStrings(F::Items), ItemIndexFacet<TCustomListBox>()}},
+      {Row<TDBRadioGroup>(), {RowStrings(F::Items), ItemIndexFacet<TCustomRadioGroup>()}},
+      {Row<TDBGrid>(),
+       {CollectionFacet<TDBGrid>(
+           F::Columns, columns, [](const TColumn& i) { return i.Title().Caption(); },
+           [](TColumn& i, const std::string& t) { i.Title().SetCaption(t); })}},
+      {Row<TDBComboBox>(), {RowStrings(F::Items), ItemIndexFacet<TCustomComboBox>()}},
+      {Row<TField>(),
+       {TextFacet<TField, &TField::DisplayLabel, &TField::SetDisplayLabel>(F::DisplayLabel)}},
+      {Row<TDBNavigator>(), {RowStrings(F::NavigatorHints)}},
+      {Row<TRadioGroup>(), {RowStrings(F::Items), ItemIndexFacet<TCustomRadioGroup>()}},
+      {Row<TMemo>(), {RowStrings(F::Lines)}},
+      {Row<TValueListEditor>(), {RowStrings(F::TitleCaptions)}},
+      {Row<THeader>(), {RowStrings(F::Sections)}},
+      {Row<TTabSet>(), {RowStrings(F::Tabs)}},
+      {Row<TTabbedNotebook>(), {RowStrings(F::Pages)}},
+      {Row<TNotebook>(), {RowStrings(F::Pages)}},
+      {Row<TTabControl>(), {RowStrings(F::Tabs)}},
+      {Row<TTreeView>(), {{F::Nodes, PutTree, ReadTree}, SortTypeFacet<TTreeView>()}},
+      {Row<TListView>(),
+       {CollectionFacet<TListView>(F::Columns, columns, caption, setCaption),
+        CollectionFacet<TListView>(
+            F::ListItems, [](auto& c) -> auto& { return c.Items(); }, caption, setCaption),
+        SubItemsFacet(), SortTypeFacet<TListView>()}},
+      {Row<TStatusBar>(),
+       {TextFacet<TStatusBar, &TStatusBar::SimpleText, &TStatusBar::SetSimpleText>(F::SimpleText),
+        CollectionFacet<TStatusBar>(
+            F::Panels, [](auto& c) -> auto& { return c.Panels(); }, text, setText)}},
+      {Row<THeaderControl>(),
+       {CollectionFacet<THeaderControl>(
+           F::Sections, [](auto& c) -> auto& { return c.Sections(); }, text, setText)}},
+      {Row<TComboBox>(), {RowStrings(F::Items), ItemIndexFacet<TCustomComboBox>()}},
+      {Row<TFilterComboBox>(),
+       {TextFacet<TFilterComboBox, &TFilterComboBox::Filter, &TFilterComboBox::SetFilter>(
+           F::Filter)}},
+      {Row<TOpenDialog>(),
+       {TextFacet<TOpenDialog, &TOpenDialog::Title, &TOpenDialog::SetTitle>(F::Title),
+        TextFacet<TOpenDialog, &TOpenDialog::Filter, &TOpenDialog::SetFilter>(F::Filter)}},
+      {Row<TMenuItem>(),
+       {TextFacet<TMenuItem, &TMenuItem::Caption, &TMenuItem::SetCaption>(F::ControlText),
+        TextFacet<TMenuItem, &TMenuItem::Hint, &TMenuItem::SetHint>(F::Hint),
+        ActionFacet<TMenuItem>()}},
+  };
+  return facets;
+}
+
+const FacetAccess* Find(const Facets& facets, Facet facet) {
+  for (const FacetAccess& f : facets) {
+    if (f.facet == facet) return &f;
   }
-  NotOnKind(c, facet);
+  return nullptr;
 }
 
-std::string ReadText(const TComponent& c, Facet facet) {
-  switch (facet) {
-    case Facet::ControlText:
-      if (auto* x = As<TMenuItem>(c)) return x->Caption();
-      if (auto* x = As<TControl>(c)) return x->Caption();
-      break;
-    case Facet::Hint:
-      if (auto* x = As<TMenuItem>(c)) return x->Hint();
-      if (auto* x = As<TControl>(c)) return x->Hint();
-      break;
-    case Facet::EditLabel:
-      if (auto* x = As<TCustomLabeledEdit>(c)) return x->EditLabel()->Caption();
-      break;
-    case Facet::SimpleText:
-      if (auto* x = As<TStatusBar>(c)) return x->SimpleText();
-      break;
-    case Facet::DisplayLabel:
-      if (auto* x = As<TField>(c)) return x->DisplayLabel();
-      break;
-    case Facet::Filter:
-      if (auto* x = As<TFilterComboBox>(c)) return x->Filter();
-      if (auto* x = As<TOpenDialog>(c)) return x->Filter();
-      break;
-    case Facet::Title:
-      if (auto* x = As<TOpenDialog>(c)) return x->Title();
-      break;
-    default:
-      break;
+const FacetAccess& FacetOf(const TComponent& c, Facet facet) {
+  const auto rowFacets = RowFacets().find(ml::FindKindRow(c.ClassType()).kind);
+  const FacetAccess* found =
+      rowFacets != RowFacets().end() ? Find(rowFacets->second, facet) : nullptr;
+  if (found == nullptr && c.Is<TControl>()) found = Find(ControlFacets(), facet);
+  if (found == nullptr) {
+    throw std::logic_error(std::string(FacetName(facet)) + " is not a facet of " +
+                           std::string(c.ClassName()));
   }
-  NotOnKind(c, facet);
-}
-
-void PutOrdinal(TComponent& c, Facet facet, int number) {
-  switch (facet) {
-    case Facet::ItemIndex:
-      if (auto* x = As<TCustomComboBox>(c)) return x->SetItemIndex(number);
-      if (auto* x = As<TCustomListBox>(c)) return x->SetItemIndex(number);
-      if (auto* x = As<TCustomRadioGroup>(c)) return x->SetItemIndex(number);
-      break;
-    case Facet::SortType:
-      if (auto* x = As<TCustomTreeView>(c)) return x->SetSortType(number);
-      if (auto* x = As<TCustomListView>(c)) return x->SetSortType(number);
-      break;
-    case Facet::ReadOnly:
-      if (HasProperty(c, "ReadOnly")) return SetOrdProp(c, "ReadOnly", number);
-      break;
-    case Facet::Action:
-      if (auto* x = As<TMenuItem>(c)) return x->SetAction(number != 0 ? &SomeAction() : nullptr);
-      if (auto* x = As<TControl>(c)) return x->SetAction(number != 0 ? &SomeAction() : nullptr);
-      break;
-    default:
-      break;
-  }
-  NotOnKind(c, facet);
-}
-
-int ReadOrdinal(const TComponent& c, Facet facet) {
-  switch (facet) {
-    case Facet::ItemIndex:
-      if (auto* x = As<TCustomComboBox>(c)) return x->ItemIndex();
-      if (auto* x = As<TCustomListBox>(c)) return x->ItemIndex();
-      if (auto* x = As<TCustomRadioGroup>(c)) return x->ItemIndex();
-      break;
-    case Facet::SortType:
-      if (auto* x = As<TCustomTreeView>(c)) return x->SortType();
-      if (auto* x = As<TCustomListView>(c)) return x->SortType();
-      break;
-    default:
-      break;
-  }
-  NotOnKind(c, facet);
-}
-
-void PutList(TComponent& c, Facet facet, const Value& value) {
-  const Texts& texts = value.texts;
-  if (TStrings* list = StringList(c, facet)) return list->Assign(texts);
-  switch (facet) {
-    case Facet::Items:
-      if (auto* x = As<TCustomComboBoxEx>(c)) {
-        return PutCollection(x->ItemsEx(), texts,
-                             [](TComboExItem& i, const std::string& t) { i.SetCaption(t); });
-      }
-      break;
-    case Facet::Sections:
-      if (auto* x = As<THeaderControl>(c)) {
-        return PutCollection(x->Sections(), texts,
-                             [](THeaderSection& i, const std::string& t) { i.SetText(t); });
-      }
-      break;
-    case Facet::Columns:
-      if (auto* x = As<TCustomListView>(c)) {
-        return PutCollection(x->Columns(), texts,
-                             [](TListColumn& i, const std::string& t) { i.SetCaption(t); });
-      }
-      if (auto* x = As<TCustomDBGrid>(c)) {
-        return PutCollection(x->Columns(), texts,
-                             [](TColumn& i, const std::string& t) { i.Title().SetCaption(t); });
-      }
-      break;
-    case Facet::Nodes:
-      if (auto* x = As<TCustomTreeView>(c)) {
-        x->Items().Clear();
-        return PutTree(x->Items(), texts);
-      }
-      break;
-    case Facet::ListItems:
-      if (auto* x = As<TCustomListView>(c)) {
-        return PutCollection(x->Items(), texts,
-                             [](TListItem& i, const std::string& t) { i.SetCaption(t); });
-      }
-      break;
-    case Facet::SubItems:
-      if (auto* x = As<TCustomListView>(c))
-        return x->Items().Items(value.number)->SubItems().Assign(texts);
-      break;
-    case Facet::Panels:
-      if (auto* x = As<TStatusBar>(c)) {
-        return PutCollection(x->Panels(), texts,
-                             [](TStatusPanel& i, const std::string& t) { i.SetText(t); });
-      }
-      break;
-    default:
-      break;
-  }
-  NotOnKind(c, facet);
-}
-
-Texts ReadList(const TComponent& c, Facet facet, int number) {
-  if (const TStrings* list = StringList(c, facet)) return list->Items();
-  switch (facet) {
-    case Facet::Items:
-      if (auto* x = As<TCustomComboBoxEx>(c)) {
-        return ReadCollection(x->ItemsEx(), [](const TComboExItem& i) { return i.Caption(); });
-      }
-      break;
-    case Facet::Sections:
-      if (auto* x = As<THeaderControl>(c)) {
-        return ReadCollection(x->Sections(), [](const THeaderSection& i) { return i.Text(); });
-      }
-      break;
-    case Facet::Columns:
-      if (auto* x = As<TCustomListView>(c)) {
-        return ReadCollection(x->Columns(), [](const TListColumn& i) { return i.Caption(); });
-      }
-      if (auto* x = As<TCustomDBGrid>(c)) {
-        return ReadCollection(x->Columns(), [](const TColumn& i) { return i.Title().Caption(); });
-      }
-      break;
-    case Facet::Nodes:
-      if (auto* x = As<TCustomTreeView>(c)) return ReadTree(x->Items());
-      break;
-    case Facet::ListItems:
-      if (auto* x = As<TCustomListView>(c)) {
-        return ReadCollection(x->Items(), [](const TListItem& i) { return i.Caption(); });
-      }
-      break;
-    case Facet::SubItems:
-      if (auto* x = As<TCustomListView>(c)) return x->Items().Items(number)->SubItems().Items();
-      break;
-    case Facet::Panels:
-      if (auto* x = As<TStatusBar>(c)) {
-        return ReadCollection(x->Panels(), [](const TStatusPanel& i) { return i.Text(); });
-      }
-      break;
-    default:
-      break;
-  }
-  NotOnKind(c, facet);
+  return *found;
 }
 
 }  // namespace
@@ -343,20 +278,14 @@ void ShowWith(TForm& window, TComponent& component) {
 }
 
 void Put(TComponent& control, const Value& value) {
-  if (IsOrdinal(value.facet)) return PutOrdinal(control, value.facet, value.number);
-  if (IsSingleText(value.facet)) return PutText(control, value.facet, value.texts.at(0));
-  PutList(control, value.facet, value);
+  FacetOf(control, value.facet).put(control, value);
 }
 
 Value Read(const TComponent& control, const Value& like) {
+  const FacetAccess& facet = FacetOf(control, like.facet);
+  if (!facet.read) throw std::logic_error(std::string(FacetName(like.facet)) + " is set up only");
   Value v{like.facet, {}, like.number};
-  if (IsOrdinal(like.facet)) {
-    v.number = ReadOrdinal(control, like.facet);
-  } else if (IsSingleText(like.facet)) {
-    v.texts = {ReadText(control, like.facet)};
-  } else {
-    v.texts = ReadList(control, like.facet, like.number);
-  }
+  facet.read(control, v);
   return v;
 }
 

@@ -21,7 +21,8 @@ tk::TComponent* CreateKind(const std::string& kind, tk::TComponent& owner);
 tk::TComponent* PlaceKind(const std::string& kind, tk::TForm& window);
 // Shows the window, and the component when it is a window of its own.
 void ShowWith(tk::TForm& window, tk::TComponent& component);
-// Writes a set-up value into the control; reads a value of the same facet back.
+// Writes a set-up value into the control; reads a value of the same facet back. The facets are
+// those of the kind table's row that the control goes by, and those of every control.
 void Put(tk::TComponent& control, const Value& value);
 Value Read(const tk::TComponent& control, const Value& like);
 

@@ -45,7 +45,8 @@ struct Kind {
   bool hasAction = false;
 };
 
-// Every kind of the localization component's dispatch table, and kinds it writes by property.
+// Every kind of the localization component's kind table, and kinds it writes by property: at
+// least one for each row of the table (KindTableTest checks).
 const std::vector<Kind>& Kinds();
 
 // A control on a window, with what a switch must leave as it was.

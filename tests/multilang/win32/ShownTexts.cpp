@@ -2,17 +2,25 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <stdexcept>
+#include <vector>
 
+#include "multilang/KindTable.h"
 #include "tests/multilang/KindCaseRunner.h"
 #include "tests/multilang/win32/NativeTexts.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/DBCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FileCtrl.h"
+#include "toolkit/Form.h"
 #include "toolkit/ListView.h"
 #include "toolkit/Menus.h"
+#include "toolkit/Notebooks.h"
 #include "toolkit/StandardClasses.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/Tabs.h"
 #include "toolkit/TreeView.h"
 #include "toolkit/win32/PeerRegistry.h"
 #include "toolkit/win32/StandardPeers.h"
@@ -22,11 +30,6 @@ namespace kindcases {
 namespace {
 
 using namespace tk;
-
-template <class T>
-const T* As(const TComponent& c) {
-  return c.Is<T>() ? static_cast<const T*>(&c) : nullptr;
-}
 
 HWND HandleOf(const TControl& control) {
   return control.Peer() != nullptr ? static_cast<HWND>(control.Peer()->NativeHandle()) : nullptr;
@@ -41,11 +44,8 @@ HWND RequiredHandle(const TControl& control) {
   return hwnd;
 }
 
-bool DerivesFrom(const ClassInfo* info, const ClassInfo& base) {
-  for (; info != nullptr; info = info->parent) {
-    if (info == &base) return true;
-  }
-  return false;
+HWND Hwnd(const TComponent& control) {
+  return RequiredHandle(static_cast<const TControl&>(control));
 }
 
 const win32::PeerRegistry& StandardPeers() {
@@ -90,122 +90,147 @@ std::string Joined(const Texts& texts) {
   return out;
 }
 
-Value ReadMenuItem(const TMenuItem& item, const Value& like) {
-  if (like.facet != Facet::ControlText) return Read(item, like);
-  return {like.facet, {shown::MenuItemText(HoldingMenu(item), item.MenuIndex())}};
+// A filter combo box lists only the descriptions of its filter: when they are the model's, the
+// model's filter stands for what it shows.
+void ReadShownFilter(const TComponent& c, Value& v) {
+  const Texts items = shown::ComboItems(Hwnd(c));
+  const std::string& filter = static_cast<const TFilterComboBox&>(c).Filter();
+  v.texts = {items == FilterDescriptions(filter) ? filter
+                                                 : "(the list shows: " + Joined(items) + ")"};
 }
 
 // Sub-item k shows in column k + 1. How many sub-items an item has does not show, nor do those
 // beyond the last column: the model tells both.
-Texts ShownSubItems(const TCustomListView& view, HWND hwnd, int item) {
+void ReadShownSubItems(const TComponent& c, Value& v) {
+  const HWND hwnd = Hwnd(c);
   const int columns = static_cast<int>(shown::ListViewColumns(hwnd).size());
-  Texts texts = view.Items()[item]->SubItems().Items();
-  for (int k = 0; k < static_cast<int>(texts.size()) && k + 1 < columns; ++k) {
-    texts[static_cast<std::size_t>(k)] = shown::ListViewCell(hwnd, item, k + 1);
+  v.texts = static_cast<const TListView&>(c).Items()[v.number]->SubItems().Items();
+  for (int k = 0; k < static_cast<int>(v.texts.size()) && k + 1 < columns; ++k) {
+    v.texts[static_cast<std::size_t>(k)] = shown::ListViewCell(hwnd, v.number, k + 1);
   }
-  return texts;
 }
 
-// A filter combo box lists only the descriptions of its filter: when they are the model's, the
-// model's filter stands for what it shows.
-std::string ShownFilter(const TFilterComboBox& combo, HWND hwnd) {
-  const Texts items = shown::ComboItems(hwnd);
-  if (items == FilterDescriptions(combo.Filter())) return combo.Filter();
-  return "(the list shows: " + Joined(items) + ")";
+void ReadShownMenuItem(const TComponent& c, Value& v) {
+  const auto& item = static_cast<const TMenuItem&>(c);
+  v.texts = {shown::MenuItemText(HoldingMenu(item), item.MenuIndex())};
 }
 
-Texts ShownItems(const TComponent& c, HWND hwnd) {
-  if (As<TCustomComboBoxEx>(c) != nullptr) return shown::ComboExItems(hwnd);
-  if (As<TCustomComboBox>(c) != nullptr) return shown::ComboItems(hwnd);
-  if (As<TCustomListBox>(c) != nullptr) return shown::ListBoxItems(hwnd);
-  if (As<TCustomRadioGroup>(c) != nullptr) return shown::RadioButtonTexts(hwnd);
-  throw std::logic_error("no items shown by " + std::string(c.ClassName()));
+struct ShownFacet {
+  Facet facet;
+  std::function<void(const TComponent&, Value&)> read;
+};
+using ShownFacets = std::vector<ShownFacet>;
+
+ShownFacet TextsOf(Facet facet, Texts (*read)(HWND)) {
+  return {facet, [read](const TComponent& c, Value& v) { v.texts = read(Hwnd(c)); }};
+}
+ShownFacet TextOf(Facet facet, std::string (*read)(HWND)) {
+  return {facet, [read](const TComponent& c, Value& v) { v.texts = {read(Hwnd(c))}; }};
+}
+ShownFacet NumberOf(Facet facet, int (*read)(HWND)) {
+  return {facet, [read](const TComponent& c, Value& v) { v.number = read(Hwnd(c)); }};
 }
 
-int ShownItemIndex(const TComponent& c, HWND hwnd) {
-  if (As<TCustomComboBox>(c) != nullptr) return shown::ComboSelection(hwnd);
-  if (As<TCustomListBox>(c) != nullptr) return shown::ListBoxSelection(hwnd);
-  if (As<TCustomRadioGroup>(c) != nullptr) return shown::CheckedRadioButton(hwnd);
-  throw std::logic_error("no selection shown by " + std::string(c.ClassName()));
+template <class T>
+const ClassInfo* Row() {
+  return &T::StaticClass();
 }
 
-Value ReadControl(const TControl& c, HWND hwnd, const Value& like) {
-  Value v{like.facet, {}, like.number};
-  switch (like.facet) {
-    case Facet::ControlText:
-      v.texts = {As<TCustomComboBoxEx>(c) != nullptr ? shown::ComboExText(hwnd)
-                                                     : shown::WindowText(hwnd)};
-      return v;
-    case Facet::EditLabel:
-      v.texts = {shown::WindowText(RequiredHandle(*As<TCustomLabeledEdit>(c)->EditLabel()))};
-      return v;
-    case Facet::Items:
-      v.texts = ShownItems(c, hwnd);
-      return v;
-    case Facet::ItemIndex:
-      v.number = ShownItemIndex(c, hwnd);
-      return v;
-    case Facet::Lines:
-      v.texts = shown::EditLines(hwnd);
-      return v;
-    case Facet::Tabs:
-    case Facet::Pages:
-      v.texts = shown::TabItems(hwnd);
-      return v;
-    case Facet::Sections:
-      v.texts = shown::HeaderItems(hwnd);
-      return v;
-    case Facet::Columns:
-      v.texts = shown::ListViewColumns(hwnd);
-      return v;
-    case Facet::Nodes:
-      v.texts = shown::TreeItems(hwnd);
-      return v;
-    case Facet::ListItems:
-      v.texts = shown::ListViewCells(hwnd, 0);
-      return v;
-    case Facet::SubItems:
-      v.texts = ShownSubItems(*As<TCustomListView>(c), hwnd, like.number);
-      return v;
-    case Facet::Panels:
-      v.texts = shown::StatusParts(hwnd);
-      return v;
-    case Facet::SimpleText:
-      v.texts = {shown::StatusSimpleText(hwnd)};
-      return v;
-    case Facet::Filter:
-      if (const auto* combo = As<TFilterComboBox>(c)) {
-        v.texts = {ShownFilter(*combo, hwnd)};
-        return v;
-      }
-      break;
-    default:
-      break;
+// What the native control of each row's kinds shows, by the row's class, beyond the window text
+// of a control. Every row whose class shows natively has its entry, and only those.
+const std::map<const ClassInfo*, ShownFacets>& ShownRows() {
+  static const auto rows = [] {
+    const ShownFacets listBox = {TextsOf(Facet::Items, shown::ListBoxItems),
+                                 NumberOf(Facet::ItemIndex, shown::ListBoxSelection)};
+    const ShownFacets comboBox = {TextsOf(Facet::Items, shown::ComboItems),
+                                  NumberOf(Facet::ItemIndex, shown::ComboSelection)};
+    const ShownFacets radioGroup = {TextsOf(Facet::Items, shown::RadioButtonTexts),
+                                    NumberOf(Facet::ItemIndex, shown::CheckedRadioButton)};
+    return std::map<const ClassInfo*, ShownFacets>{
+        {Row<TListBox>(), listBox},
+        {Row<TLabeledEdit>(),
+         {{Facet::EditLabel,
+           [](const TComponent& c, Value& v) {
+             const TBoundLabel& label = *static_cast<const TLabeledEdit&>(c).EditLabel();
+             v.texts = {shown::WindowText(RequiredHandle(label))};
+           }}}},
+        {Row<TComboBoxEx>(),
+         {TextOf(Facet::ControlText, shown::ComboExText),
+          TextsOf(Facet::Items, shown::ComboExItems),
+          NumberOf(Facet::ItemIndex, shown::ComboSelection)}},
+        {Row<TDBListBox>(), listBox},
+        {Row<TDBRadioGroup>(), radioGroup},
+        {Row<TDBComboBox>(), comboBox},
+        {Row<TCustomForm>(), {}},
+        {Row<TRadioGroup>(), radioGroup},
+        {Row<TMemo>(), {TextsOf(Facet::Lines, shown::EditLines)}},
+        {Row<TTabSet>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
+        {Row<TTabbedNotebook>(), {TextsOf(Facet::Pages, shown::TabItems)}},
+        {Row<TTabControl>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
+        {Row<TTreeView>(), {TextsOf(Facet::Nodes, shown::TreeItems)}},
+        {Row<TListView>(),
+         {TextsOf(Facet::Columns, shown::ListViewColumns),
+          {Facet::ListItems,
+           [](const TComponent& c, Value& v) { v.texts = shown::ListViewCells(Hwnd(c), 0); }},
+          {Facet::SubItems, ReadShownSubItems}}},
+        {Row<TStatusBar>(),
+         {TextsOf(Facet::Panels, shown::StatusParts),
+          TextOf(Facet::SimpleText, shown::StatusSimpleText)}},
+        {Row<THeaderControl>(), {TextsOf(Facet::Sections, shown::HeaderItems)}},
+        {Row<TComboBox>(), comboBox},
+        {Row<TFilterComboBox>(), {{Facet::Filter, ReadShownFilter}}},
+        {Row<TMenuItem>(), {{Facet::ControlText, ReadShownMenuItem}}},
+    };
+  }();
+  return rows;
+}
+
+const ShownFacet* Find(const ShownFacets& facets, Facet facet) {
+  for (const ShownFacet& f : facets) {
+    if (f.facet == facet) return &f;
   }
-  // Hints and sort orders show nowhere natively.
-  return Read(c, like);
-}
-
-bool ShownNatively(const ClassInfo* info) {
-  if (DerivesFrom(info, TMenuItem::StaticClass()) || DerivesFrom(info, TMenu::StaticClass())) {
-    return true;
-  }
-  return DerivesFrom(info, TControl::StaticClass()) && StandardPeers().Find(*info) != nullptr;
+  return nullptr;
 }
 
 }  // namespace
 
+bool ShownNatively(const ClassInfo& kind) {
+  if (kind.InheritsFrom(TMenuItem::StaticClass()) || kind.InheritsFrom(TMenu::StaticClass())) {
+    return true;
+  }
+  return kind.InheritsFrom(TControl::StaticClass()) && StandardPeers().Find(kind) != nullptr;
+}
+
 bool ShownNatively(const std::string& kind) {
   // Also asked before any test has registered the classes, to name the tests.
   RegisterStandardClasses();
-  return ShownNatively(FindClass(kind));
+  if (kind == "TForm") return ShownNatively(TForm::StaticClass());
+  const ClassInfo* info = FindClass(kind);
+  return info != nullptr && ShownNatively(*info);
+}
+
+bool ReadsNatively(const ClassInfo& row) {
+  return ShownRows().count(&row) > 0;
 }
 
 Value ReadShown(const TComponent& component, const Value& like) {
-  if (const auto* item = As<TMenuItem>(component)) return ReadMenuItem(*item, like);
-  const auto* control = As<TControl>(component);
-  if (control == nullptr || !ShownNatively(&component.ClassType())) return Read(component, like);
-  return ReadControl(*control, RequiredHandle(*control), like);
+  // Hints and sort orders show nowhere natively.
+  if (!ShownNatively(component.ClassType()) || like.facet == Facet::Hint ||
+      like.facet == Facet::SortType) {
+    return Read(component, like);
+  }
+  const auto row = ShownRows().find(ml::FindKindRow(component.ClassType()).kind);
+  const ShownFacet* shown = row != ShownRows().end() ? Find(row->second, like.facet) : nullptr;
+  Value v{like.facet, {}, like.number};
+  if (shown != nullptr) {
+    shown->read(component, v);
+  } else if (like.facet == Facet::ControlText && component.Is<TControl>()) {
+    v.texts = {shown::WindowText(Hwnd(component))};
+  } else {
+    throw std::logic_error(std::string(FacetName(like.facet)) + " of " +
+                           std::string(component.ClassName()) + " is not read natively");
+  }
+  return v;
 }
 
 }  // namespace kindcases
