@@ -55,9 +55,7 @@ void TForm1::FormShow(tk::TObject*) {
   InstallDir = ini->ReadString("trelvia", "directory", "");
 }
 
-void TForm1::Button2Click(tk::TObject*) {
-  Close();
-}
+void TForm1::Button2Click(tk::TObject*) { Close(); }
 
 std::unique_ptr<TForm1> CreateForm1(plat::Platform platform) {
   RegisterWindowClasses();

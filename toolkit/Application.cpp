@@ -24,9 +24,7 @@ DialogService& TApplication::Dialogs() const {
   return dialogs_ != nullptr ? *dialogs_ : GetBackend().Dialogs();
 }
 
-void TApplication::ProcessMessages() {
-  GetBackend().ProcessMessages();
-}
+void TApplication::ProcessMessages() { GetBackend().ProcessMessages(); }
 
 void TApplication::Run() {
   terminated_ = false;

@@ -63,9 +63,7 @@ void TStrings::Assign(std::vector<std::string> items) {
   Notify(StringsChange::Reset, -1);
 }
 
-void TStrings::SetCommaText(std::string_view text) {
-  Assign(SplitKeepEmpty(text, ','));
-}
+void TStrings::SetCommaText(std::string_view text) { Assign(SplitKeepEmpty(text, ',')); }
 
 std::string TStrings::JoinWithCommas() const {
   std::string out;
