@@ -8,17 +8,13 @@
 
 #include "platform/win32/Utf16.h"
 #include "tests/multilang/LibraryWindow.h"
+#include "tests/support/win32/BinaryDir.h"
 
 using namespace ml;
 
 namespace {
 
-std::string BinaryDir() {
-  wchar_t self[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring path(self, length);
-  return plat::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
-}
+using testsupport::BinaryDir;
 
 class StringLibraryWin32Test : public LibraryWindowTest {
  protected:

@@ -12,19 +12,14 @@
 #include "multilang/MLang.h"
 #include "multilang/UnitState.h"
 #include "platform/fake/FakePlatform.h"
-#include "platform/win32/Utf16.h"
 #include "tests/support/HeadlessApp.h"
+#include "tests/support/win32/BinaryDir.h"
 
 extern const char kUninst1Form[];
 
 namespace {
 
-std::string BinaryDir() {
-  wchar_t self[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring path(self, length);
-  return plat::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
-}
+using testsupport::BinaryDir;
 
 class PolishLibraryTest : public HeadlessApp {
  protected:
