@@ -78,7 +78,7 @@ class AnimatePeer : public WindowPeer {
   bool DrawsOnParent() const override { return true; }
 
   TAnimate& animate_;
-  ModuleHandle shell_;
+  plat::UniqueModule shell_;
 };
 
 }  // namespace

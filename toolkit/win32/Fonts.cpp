@@ -27,9 +27,9 @@ LOGFONTW LogFontFor(const TFont& font) {
   return lf;
 }
 
-FontHandle CreateFontFor(const TFont& font) {
+plat::UniqueFont CreateFontFor(const TFont& font) {
   const LOGFONTW lf = LogFontFor(font);
-  return FontHandle(CreateFontIndirectW(&lf));
+  return plat::UniqueFont(CreateFontIndirectW(&lf));
 }
 
 }  // namespace tk::win32

@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/UniqueHandle.h"
 #include "toolkit/Font.h"
-#include "toolkit/win32/UniqueHandle.h"
 
 namespace tk::win32 {
 
 LOGFONTW LogFontFor(const TFont& font);
-FontHandle CreateFontFor(const TFont& font);
+plat::UniqueFont CreateFontFor(const TFont& font);
 
 }  // namespace tk::win32

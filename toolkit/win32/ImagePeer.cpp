@@ -26,7 +26,7 @@ class ImagePeer : public WindowPeer {
 
  private:
   void LoadPicture() {
-    BitmapHandle bitmap = LoadBitmapResource(image_.Picture());
+    plat::UniqueBitmap bitmap = LoadBitmapResource(image_.Picture());
     if (bitmap && image_.Transparent()) {
       WindowPeer* parent = FromHandle(GetParent(Handle()));
       const COLORREF background =
@@ -42,7 +42,7 @@ class ImagePeer : public WindowPeer {
   bool DrawsOnParent() const override { return true; }
 
   TImage& image_;
-  BitmapHandle bitmap_;
+  plat::UniqueBitmap bitmap_;
 };
 
 }  // namespace

@@ -257,7 +257,7 @@ void WindowPeer::ApplyText() {
 }
 
 void WindowPeer::ApplyFont() {
-  FontHandle font = CreateFontFor(control_.Font());
+  plat::UniqueFont font = CreateFontFor(control_.Font());
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   // The old font goes only after the window has let go of it.
   font_ = std::move(font);

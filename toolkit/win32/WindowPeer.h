@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "platform/win32/UniqueHandle.h"
 #include "toolkit/Control.h"
 #include "toolkit/Peer.h"
-#include "toolkit/win32/UniqueHandle.h"
 
 namespace tk::win32 {
 
@@ -95,8 +95,8 @@ class WindowPeer : public ControlPeer {
 
   TControl& control_;
   HWND hwnd_ = nullptr;
-  FontHandle font_;
-  BrushHandle background_;
+  plat::UniqueFont font_;
+  plat::UniqueBrush background_;
   bool redrawOff_ = false;
   bool subclassed_ = false;
 };

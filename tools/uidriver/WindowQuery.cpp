@@ -2,11 +2,10 @@
 
 #include <commctrl.h>
 
-#include "toolkit/win32/UniqueHandle.h"
+#include "platform/win32/UniqueHandle.h"
 #include "toolkit/win32/Utf16.h"
 
 using tk::win32::Narrow;
-using tk::win32::ProcessHandle;
 using tk::win32::Widen;
 
 namespace uidriver {
@@ -180,7 +179,7 @@ std::optional<std::string> StatusText(HWND statusBar) {
   const std::size_t length = LOWORD(*info);
   DWORD processId = 0;
   GetWindowThreadProcessId(statusBar, &processId);
-  const ProcessHandle process(
+  const plat::UniqueKernelHandle process(
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
   if (!process) return std::nullopt;
   const std::size_t bytes = (length + 1) * sizeof(wchar_t);
