@@ -33,14 +33,14 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/win32/Utf16.h"
+#include "platform/win32/Utf16.h"
 #include "tools/uidriver/Commands.h"
 
 int main() {
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) args.push_back(tk::win32::Narrow(wide[i]));
+  for (int i = 1; i < count; ++i) args.push_back(plat::Narrow(wide[i]));
   LocalFree(wide);
 
   uidriver::Output output;

@@ -46,8 +46,8 @@ TEST_F(WindowPeerTest, TextsAloneUnderALockNeverPauseTheWindow) {
     form->SetCaption("Another title");
   }
   EXPECT_TRUE(messages.Sent().empty());
-  EXPECT_EQ(win32::NativeText(Hwnd(*label)), "changed");
-  EXPECT_EQ(win32::NativeText(Hwnd(*button)), "Cancel");
+  EXPECT_EQ(win32::native::Window(Hwnd(*label)).Text(), "changed");
+  EXPECT_EQ(win32::native::Window(Hwnd(*button)).Text(), "Cancel");
 }
 
 TEST_F(WindowPeerTest, AChangeInsideAChildPausesTheLockedWindow) {
