@@ -16,12 +16,18 @@
 #include "toolkit/TreeView.h"
 #include "toolkit/win32/PeerRegistry.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/Header.h"
+#include "toolkit/win32/native/ListView.h"
+#include "toolkit/win32/native/Menu.h"
+#include "toolkit/win32/native/StringList.h"
+#include "toolkit/win32/native/TabControl.h"
 
 namespace kindcases {
 
 namespace {
 
 using namespace tk;
+namespace native = tk::win32::native;
 
 template <class T>
 const T* As(const TComponent& c) {
@@ -92,16 +98,17 @@ std::string Joined(const Texts& texts) {
 
 Value ReadMenuItem(const TMenuItem& item, const Value& like) {
   if (like.facet != Facet::ControlText) return Read(item, like);
-  return {like.facet, {shown::MenuItemText(HoldingMenu(item), item.MenuIndex())}};
+  return {like.facet, {native::Menu(HoldingMenu(item)).ItemText(item.MenuIndex())}};
 }
 
 // Sub-item k shows in column k + 1. How many sub-items an item has does not show, nor do those
 // beyond the last column: the model tells both.
 Texts ShownSubItems(const TCustomListView& view, HWND hwnd, int item) {
-  const int columns = static_cast<int>(shown::ListViewColumns(hwnd).size());
+  const native::ListView list(hwnd);
+  const auto columns = static_cast<int>(list.Columns().size());
   Texts texts = view.Items()[item]->SubItems().Items();
   for (int k = 0; k < static_cast<int>(texts.size()) && k + 1 < columns; ++k) {
-    texts[static_cast<std::size_t>(k)] = shown::ListViewCell(hwnd, item, k + 1);
+    texts[static_cast<std::size_t>(k)] = list.Cell(item, k + 1);
   }
   return texts;
 }
@@ -109,22 +116,22 @@ Texts ShownSubItems(const TCustomListView& view, HWND hwnd, int item) {
 // A filter combo box lists only the descriptions of its filter: when they are the model's, the
 // model's filter stands for what it shows.
 std::string ShownFilter(const TFilterComboBox& combo, HWND hwnd) {
-  const Texts items = shown::ComboItems(hwnd);
+  const Texts items = native::ComboBox(hwnd).Items();
   if (items == FilterDescriptions(combo.Filter())) return combo.Filter();
   return "(the list shows: " + Joined(items) + ")";
 }
 
 Texts ShownItems(const TComponent& c, HWND hwnd) {
-  if (As<TCustomComboBoxEx>(c) != nullptr) return shown::ComboExItems(hwnd);
-  if (As<TCustomComboBox>(c) != nullptr) return shown::ComboItems(hwnd);
-  if (As<TCustomListBox>(c) != nullptr) return shown::ListBoxItems(hwnd);
+  if (As<TCustomComboBoxEx>(c) != nullptr) return native::ComboBoxEx(hwnd).Items();
+  if (As<TCustomComboBox>(c) != nullptr) return native::ComboBox(hwnd).Items();
+  if (As<TCustomListBox>(c) != nullptr) return native::ListBox(hwnd).Items();
   if (As<TCustomRadioGroup>(c) != nullptr) return shown::RadioButtonTexts(hwnd);
   throw std::logic_error("no items shown by " + std::string(c.ClassName()));
 }
 
 int ShownItemIndex(const TComponent& c, HWND hwnd) {
-  if (As<TCustomComboBox>(c) != nullptr) return shown::ComboSelection(hwnd);
-  if (As<TCustomListBox>(c) != nullptr) return shown::ListBoxSelection(hwnd);
+  if (As<TCustomComboBox>(c) != nullptr) return native::ComboBox(hwnd).Selection();
+  if (As<TCustomListBox>(c) != nullptr) return native::ListBox(hwnd).Selection();
   if (As<TCustomRadioGroup>(c) != nullptr) return shown::CheckedRadioButton(hwnd);
   throw std::logic_error("no selection shown by " + std::string(c.ClassName()));
 }
@@ -134,10 +141,10 @@ Value ReadControl(const TControl& c, HWND hwnd, const Value& like) {
   switch (like.facet) {
     case Facet::ControlText:
       v.texts = {As<TCustomComboBoxEx>(c) != nullptr ? shown::ComboExText(hwnd)
-                                                     : shown::WindowText(hwnd)};
+                                                     : native::Window(hwnd).Text()};
       return v;
     case Facet::EditLabel:
-      v.texts = {shown::WindowText(RequiredHandle(*As<TCustomLabeledEdit>(c)->EditLabel()))};
+      v.texts = {native::Window(RequiredHandle(*As<TCustomLabeledEdit>(c)->EditLabel())).Text()};
       return v;
     case Facet::Items:
       v.texts = ShownItems(c, hwnd);
@@ -150,19 +157,19 @@ Value ReadControl(const TControl& c, HWND hwnd, const Value& like) {
       return v;
     case Facet::Tabs:
     case Facet::Pages:
-      v.texts = shown::TabItems(hwnd);
+      v.texts = native::TabControl(hwnd).Texts();
       return v;
     case Facet::Sections:
-      v.texts = shown::HeaderItems(hwnd);
+      v.texts = native::Header(hwnd).Texts();
       return v;
     case Facet::Columns:
-      v.texts = shown::ListViewColumns(hwnd);
+      v.texts = native::ListView(hwnd).Columns();
       return v;
     case Facet::Nodes:
       v.texts = shown::TreeItems(hwnd);
       return v;
     case Facet::ListItems:
-      v.texts = shown::ListViewCells(hwnd, 0);
+      v.texts = native::ListView(hwnd).ColumnCells(0);
       return v;
     case Facet::SubItems:
       v.texts = ShownSubItems(*As<TCustomListView>(c), hwnd, like.number);
