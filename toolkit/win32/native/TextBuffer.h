@@ -23,6 +23,7 @@ std::wstring ReadOfLengthW(long long length, Fill fill) {
   buffer.resize(static_cast<std::size_t>(std::clamp(copied, 0LL, length)));
   return buffer;
 }
+
 template <class Fill>
 std::string ReadOfLength(long long length, Fill fill) {
   return plat::Narrow(ReadOfLengthW(length, fill));
