@@ -2,6 +2,7 @@
 // product's directories, then the Start-menu folder and the installer's temp files, and close.
 #include <exception>
 
+#include "app/InstallDirGuard.h"
 #include "app/uninst1.h"
 #include "app/util/FileOps.h"
 #include "app/util/bsStr.h"
@@ -22,25 +23,7 @@ const char* const kEnglishShortcuts[] = {"\\Vuvavoredir menu 6.1.lnk",
                                          "\\Vuvavoredir planning programme 6.1.lnk",
                                          "\\Uninstall Vuvavoredir.lnk"};
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 }  // namespace
-
-bool IsSafeInstallDir(const std::string& dir) {
-  std::string d = dir;
-  while (d.size() > 1 && d.back() == '\\') d.pop_back();
-  if (d.size() >= 3 && IsDriveLetter(d[0]) && d[1] == ':' && d[2] == '\\') {
-    return d.find_first_not_of('\\', 3) != std::string::npos;  // "C:\" alone is a root
-  }
-  if (d.size() > 2 && d[0] == '\\' && d[1] == '\\') {
-    // "\\server\share" is the share's root; something must follow it.
-    const std::size_t server = d.find('\\', 2);
-    if (server == std::string::npos || server == 2) return false;
-    const std::size_t share = d.find('\\', server + 1);
-    return share != std::string::npos && share > server + 1 && share + 1 < d.size();
-  }
-  return false;
-}
 
 void TForm1::ShowWarning() { tk::ShowMessage(Label3->Caption()); }
 
@@ -48,46 +31,43 @@ void TForm1::Pump() { tk::Application().ProcessMessages(); }
 
 void TForm1::SetStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }
 
-void TForm1::RemoveProductDirectory(const std::string& sub, const std::string& status,
-                                    bool& failed) {
-  const std::string dir = InstallDir + sub;
+void TForm1::RemoveProductDirectory(const std::string& dir, const std::string& sub,
+                                    const std::string& status, RetryPolicy& retry, bool& failed) {
+  const std::string path = dir + sub;
   // A directory that was never there counts as removed.
-  if (!app::IsExistingDirectory(platform_.fs, dir)) return;
-  SetStatus("Remove " + InstallDir + status);
+  if (!app::IsExistingDirectory(platform_.fs, path)) return;
+  SetStatus("Remove " + dir + status);
   try {
-    DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
-    if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) throw tk::EInOutError(error);
+    RemoveTree(platform_.fs, path, retry);
   } catch (const std::exception&) {
     failed = true;
   }
 }
 
-void TForm1::RemoveVlcDirectories(bool& failed) {
-  if (!app::IsExistingDirectory(platform_.fs, InstallDir + "\\VLC")) return;
-  SetStatus("Remove " + InstallDir + "\\vlc directory");
+void TForm1::RemoveVlcDirectories(const std::string& installDir, RetryPolicy& retry,
+                                  bool& failed) {
+  if (!app::IsExistingDirectory(platform_.fs, installDir + "\\VLC")) return;
+  SetStatus("Remove " + installDir + "\\vlc directory");
   const tk::TStrings& lines = ListBox1->Items();
   // Deepest first: the list holds parents before their children.
   for (int i = lines.Count() - 1; i >= 0; --i) {
-    const std::string dir = InstallDir + "\\" + ExtractField(lines[i], '\t', 1);
+    const std::string dir = installDir + "\\" + ExtractField(lines[i], '\t', 1);
     if (!app::IsExistingDirectory(platform_.fs, dir)) continue;
     try {
-      DeleteFiles(platform_.fs, dir + "\\", "*.*", true);
-      if (const std::uint32_t error = platform_.fs.RemoveDir(dir)) {
-        throw tk::EInOutError(error);
-      }
+      RemoveTree(platform_.fs, dir, retry);
     } catch (const std::exception&) {
       failed = true;
     }
   }
 }
 
-void TForm1::RemoveInstallDir(bool& failed) {
-  if (!app::IsExistingDirectory(platform_.fs, InstallDir)) return;
+void TForm1::RemoveInstallDir(const std::string& dir, RetryPolicy& retry, bool& failed) {
+  if (!app::IsExistingDirectory(platform_.fs, dir)) return;
   // Only an empty directory goes: files of the user's own stay, and so does the directory.
-  if (platform_.fs.RemoveDir(InstallDir) != 0) failed = true;
+  if (retry.Run([&] { return platform_.fs.RemoveDir(dir); }) != 0) failed = true;
 }
 
-void TForm1::CleanStartMenu() {
+void TForm1::CleanStartMenu(RetryPolicy& retry) {
   for (const auto* shortcuts : {&kGermanShortcuts, &kEnglishShortcuts}) {
     std::string programs;
     {
@@ -97,15 +77,17 @@ void TForm1::CleanStartMenu() {
       programs = key->ReadString("Shell Folders", "Programs").value_or("");
     }
     const std::string folder = programs + kStartMenuFolder;
-    DeleteFiles(platform_.fs, folder + "\\", "*.*", false);
+    DeleteFiles(platform_.fs, folder + "\\", "*.*", false, retry);
+    // DeleteFiles waited for the held ones already.
     for (const char* name : *shortcuts) platform_.fs.RemoveFile(folder + name);
-    platform_.fs.RemoveDir(folder);
+    retry.Run([&] { return platform_.fs.RemoveDir(folder); });
   }
 }
 
-void TForm1::CleanTempFiles() {
+void TForm1::CleanTempFiles(RetryPolicy& retry) {
   for (const char* name : {"vodere.ini", "control.ini", "uninstzova.exe"}) {
-    platform_.fs.RemoveFile(GetTempDir(platform_.fs, platform_.env) + name);
+    const std::string path = GetTempDir(platform_.fs, platform_.env) + name;
+    retry.Run([&] { return platform_.fs.RemoveFile(path); });
   }
 }
 
@@ -124,23 +106,28 @@ void TForm1::Button1Click(tk::TObject*) {
 
   Animate1->Play(1, 24, 0);
   Pump();
-  bool failed = false;
-  // An empty, relative or root installation directory would aim the removal at the root of a
-  // drive or at the current directory: those stages are skipped.
-  if (IsSafeInstallDir(InstallDir)) {
-    RemoveProductDirectory("\\morlencat", "\\MORLENCAT directory", failed);
+  // Entries that another program holds for a moment are waited for, the window painting.
+  RetryPolicy retry(platform_.clock, [this] { Pump(); });
+  const InstallDirVerdict verdict = JudgeInstallDir(InstallDir, platform_.fs, platform_.folders);
+  if (verdict.Accepted()) {
+    bool failed = false;
+    RemoveProductDirectory(verdict.dir, "\\morlencat", "\\MORLENCAT directory", retry, failed);
     Pump();
-    RemoveProductDirectory("\\zuduviv", "\\zuduviv directory", failed);
+    RemoveProductDirectory(verdict.dir, "\\zuduviv", "\\zuduviv directory", retry, failed);
     Pump();
-    RemoveVlcDirectories(failed);
-    RemoveInstallDir(failed);
+    RemoveVlcDirectories(verdict.dir, retry, failed);
+    RemoveInstallDir(verdict.dir, retry, failed);
     if (failed) ShowWarning();
+  } else {
+    // A refused directory is said: a run that removed nothing must not look like one that
+    // removed everything.
+    ShowWarning();
   }
 
   Pump();
   SetStatus("Remove Menu from Start Menu");
   try {
-    CleanStartMenu();
+    CleanStartMenu(retry);
   } catch (const std::exception&) {
     // The Start-menu entries are a convenience; the rest still runs.
   }
@@ -148,7 +135,7 @@ void TForm1::Button1Click(tk::TObject*) {
   Pump();
   SetStatus("Remove Uninstall programm");
   try {
-    CleanTempFiles();
+    CleanTempFiles(retry);
   } catch (const std::exception&) {
     // No temp directory: nothing of the installer's is left there to remove.
   }

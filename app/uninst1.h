@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/util/RetryPolicy.h"
 #include "platform/Platform.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
@@ -35,7 +36,8 @@ class TForm1 : public tk::TForm {
   tk::TListBox* ListBox1 = nullptr;
   ml::TMultiLang* MultiLang1 = nullptr;
 
-  // The product's installation directory from the settings file; empty until the window shows.
+  // The product's installation directory as the settings file spells it; empty until the window
+  // shows. Start judges it and works on its canonical form.
   std::string InstallDir;
 
   void FormShow(tk::TObject* sender);
@@ -51,11 +53,13 @@ class TForm1 : public tk::TForm {
   void ShowWarning();
   void Pump();
   void SetStatus(const std::string& text);
-  void RemoveProductDirectory(const std::string& sub, const std::string& status, bool& failed);
-  void RemoveVlcDirectories(bool& failed);
-  void RemoveInstallDir(bool& failed);
-  void CleanStartMenu();
-  void CleanTempFiles();
+  // `dir` is the installation directory as the guard resolved it.
+  void RemoveProductDirectory(const std::string& dir, const std::string& sub,
+                              const std::string& status, RetryPolicy& retry, bool& failed);
+  void RemoveVlcDirectories(const std::string& dir, RetryPolicy& retry, bool& failed);
+  void RemoveInstallDir(const std::string& dir, RetryPolicy& retry, bool& failed);
+  void CleanStartMenu(RetryPolicy& retry);
+  void CleanTempFiles(RetryPolicy& retry);
 
   plat::Platform platform_;
   bool running_ = false;
@@ -66,9 +70,5 @@ std::unique_ptr<TForm1> CreateForm1(plat::Platform platform);
 
 // Registers the classes that the window's stored description names.
 void RegisterWindowClasses();
-
-// Whether an installation directory is safe to remove things below: absolute (a drive letter and
-// "\", or "\\server\share\..."), and not the root of a drive or share.
-bool IsSafeInstallDir(const std::string& dir);
 
 }  // namespace app

@@ -109,6 +109,8 @@ void TBaseMultiLang::ChangeLanguageCount(std::uint8_t Value) {
           return;
         }
         SwitchLanguage(0);
+        // A vetoed switch leaves the active language among those to go: stop as on a No.
+        if (activeLanguage_ >= newCount) return;
       } else if (tk::MessageDlg(kDecrease, tk::TMsgDlgType::mtConfirmation, tk::mbYes | tk::mbNo) !=
                  tk::mrYes) {
         return;

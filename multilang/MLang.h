@@ -1,5 +1,6 @@
 // TMultiLang: the localization component that windows carry. It knows the toolkit's control
-// kinds: which texts of each kind an entry of the table feeds, and in which order.
+// kinds through the kind table (KindTable.h): which texts of each kind an entry of the table
+// feeds, and in which order.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +10,6 @@
 #include "multilang/MLBase.h"
 
 namespace ml {
-
-class EntryReader;
 
 class TMultiLang : public TBaseMultiLang {
   TK_CLASS()
@@ -30,9 +29,6 @@ class TMultiLang : public TBaseMultiLang {
   // Writes the component's block into it by its kind, then its hint. `Index` moves past the
   // entries consumed, and only when the whole block was written.
   void ApplyEntry(tk::TComponent& Component, std::int32_t& Index) override;
-
- private:
-  static void WriteKind(tk::TComponent& component, EntryReader& reader);
 };
 
 // Makes the component's class known to stored window descriptions.

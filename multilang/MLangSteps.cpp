@@ -11,6 +11,10 @@ int StringItems::Count() const {
   return list_.Count();
 }
 
+std::string StringItems::Get(int index) const {
+  return list_[index];
+}
+
 void StringItems::Set(int index, const std::string& text) {
   list_.Put(index, text);
 }

@@ -17,9 +17,11 @@ namespace ml {
 class TBaseMultiLang;
 
 // The texts of a control's list, by position: string-list items, collection items, tree nodes.
+// Writing sets them, collecting gets them.
 class ItemTexts {
  public:
   virtual int Count() const = 0;
+  virtual std::string Get(int index) const = 0;
   virtual void Set(int index, const std::string& text) = 0;
 
  protected:
@@ -31,6 +33,7 @@ class StringItems final : public ItemTexts {
  public:
   explicit StringItems(tk::TStrings& list) : list_(list) {}
   int Count() const override;
+  std::string Get(int index) const override;
   void Set(int index, const std::string& text) override;
 
  private:

@@ -2,12 +2,15 @@
 
 namespace plat {
 
-std::vector<DirEntry> FindEntries(FileSystem& fs, std::string_view pattern, std::uint32_t filter) {
+bool PassesFilter(const DirEntry& entry, std::uint32_t filter) {
   constexpr std::uint32_t kExcludable =
       attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
-  const std::uint32_t excluded = ~filter & kExcludable;
+  return (entry.attributes & ~filter & kExcludable) == 0;
+}
+
+std::vector<DirEntry> FindEntries(FileSystem& fs, std::string_view pattern, std::uint32_t filter) {
   std::vector<DirEntry> entries = fs.Enumerate(pattern);
-  std::erase_if(entries, [excluded](const DirEntry& e) { return (e.attributes & excluded) != 0; });
+  std::erase_if(entries, [filter](const DirEntry& e) { return !PassesFilter(e, filter); });
   return entries;
 }
 

@@ -46,10 +46,16 @@ class FileSystem {
   virtual std::optional<std::uint32_t> GetAttributes(std::string_view path) = 0;
   // The path with every short (8.3) component expanded; nothing when the conversion fails.
   virtual std::optional<std::string> LongPathName(std::string_view path) = 0;
+  // The full path the system makes of `path` before it acts on it (GetFullPathNameW: see
+  // platform/PathResolution.h); nothing when it cannot. Relative paths take the current
+  // directory, which the fakes do not have: they resolve absolute paths only.
+  virtual std::optional<std::string> FullPathName(std::string_view path) = 0;
 };
 
-// The runtime's filtered enumeration: an entry is left out when it carries any of hidden, system,
+// The runtime's enumeration filter: an entry is left out when it carries any of hidden, system,
 // volume label or directory that `filter` lacks. Other attributes never exclude an entry.
+bool PassesFilter(const DirEntry& entry, std::uint32_t filter);
+// The runtime's filtered enumeration.
 std::vector<DirEntry> FindEntries(FileSystem& fs, std::string_view pattern, std::uint32_t filter);
 
 bool IsExistingDirectory(FileSystem& fs, std::string_view path);

@@ -17,6 +17,9 @@ inline constexpr OsError kSharingViolation = 32;
 inline constexpr OsError kDirNotEmpty = 145;
 inline constexpr OsError kAlreadyExists = 183;
 inline constexpr OsError kDirectory = 267;  // the name is not a directory
+// The entry is deleted but stays until another process closes it; for a directory, every entry
+// left in it is in that state. Windows itself reports access denied (5) for the first.
+inline constexpr OsError kDeletePending = 303;
 inline constexpr OsError kResourceNameNotFound = 1814;
 inline constexpr OsError kCantResolveFilename = 1921;
 }  // namespace err

@@ -2,9 +2,11 @@
 // the fakes.
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
+#include "platform/KnownFolders.h"
 #include "platform/Registry.h"
 #include "platform/WindowList.h"
 
@@ -16,6 +18,8 @@ struct Platform {
   IniFiles& ini;
   Registry& registry;
   WindowList& windows;
+  KnownFolders& folders;
+  Clock& clock;
 };
 
 }  // namespace plat

@@ -83,6 +83,15 @@ std::string EncodeUtf8(std::u32string_view codePoints) {
   return out;
 }
 
+std::size_t FirstInvalidUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    // Only a malformed sequence decodes to the replacement character from a single byte.
+    if (Next(text, pos) == kReplacement && pos == start + 1) return start;
+  }
+  return std::string_view::npos;
+}
+
 std::size_t Utf16Length(std::string_view text) {
   std::size_t units = 0;
   for (std::size_t pos = 0; pos < text.size();) units += Next(text, pos) >= 0x10000 ? 2 : 1;

@@ -11,6 +11,10 @@ namespace plat {
 std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(std::u32string_view codePoints);
 
+// The offset of the first byte that begins no well-formed sequence (an overlong form, a surrogate,
+// beyond U+10FFFF, cut short), or npos when all of `text` is UTF-8.
+std::size_t FirstInvalidUtf8(std::string_view text);
+
 // How many UTF-16 units `text` takes.
 std::size_t Utf16Length(std::string_view text);
 // The first `units` UTF-16 units of `text`. A character whose surrogate pair the cut splits

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the window in German, English and Polish (docs/window-*.png),
-# each opened on a private X server from a settings file with that language.
+# Takes the README's screenshots on a private X server: the window in German, English and Polish
+# (docs/window-*.png), each opened from a settings file with that language and closed by its
+# cancel button, and a run through its stages (docs/run-stages.png: the window, then the first
+# stages the status line shows after Start), as the run command records them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -8,19 +10,27 @@ root=$PWD
 . scripts/app-build.sh
 
 . scripts/wine-env.sh
+. scripts/window-font.sh
+. scripts/drive.sh
 trap zova_wine_cleanup EXIT
 zova_start_xvfb
 zova_wine_prefix "$root/build/wine-run"
+zova_window_font screenshots
 
-for entry in "de 0 Trelvia®plus Deinstaller" "en 1 Trelvia®plus Uninstaller" "pl 2 Deinstaluj Morlen"; do
-  read -r code lang title <<<"$entry"
+shots=$root/build/screenshots
+for entry in "de 0 Abbrechen Trelvia®plus Deinstaller" "en 1 Cancel Trelvia®plus Uninstaller" \
+  "pl 2 Wyjście Deinstaluj Morlen"; do
+  read -r code lang cancel title <<<"$entry"
+  rm -rf "$shots"
   "$WINE" "$sample" create 'C:\Trelvia' --lang "$lang" >/dev/null
-  "$WINE" "$exe" >/dev/null 2>&1 &
-  app=$!
-  "$WINE" "$driver" wait "$title" 30 >/dev/null
-  sleep 1
-  import -window "$(xdotool search --name "$title" | head -n 1)" "docs/window-$code.png"
-  "$WINE" "$driver" close "$title" >/dev/null
-  wait "$app" || true
+  zova_drive "$title" "$cancel" 60 "$shots" "$exe" >/dev/null
+  cp "$shots/window.png" "docs/window-$code.png"
   echo "screenshots: docs/window-$code.png"
 done
+
+rm -rf "$shots" "$WINEPREFIX/drive_c/Trelvia"
+"$WINE" "$sample" create 'C:\Trelvia' --bulk 4000 >/dev/null
+zova_drive "Trelvia®plus Deinstaller" Start 180 "$shots" "$exe" >/dev/null
+mapfile -t stages < <(ls -v "$shots"/stage-*.png | head -n 4)
+convert "$shots/window.png" "${stages[@]}" +append docs/run-stages.png
+echo "screenshots: docs/run-stages.png (${#stages[@]} stages)"

@@ -6,6 +6,8 @@ packages=(
   cmake ninja-build g++ libgtest-dev libbenchmark-dev   # native build, tests, benchmarks
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64        # Windows build (windres included)
   wine64 xvfb xdotool imagemagick                       # Windows tests, screenshots
+  fonts-wine                                            # "MS Sans Serif" and the dialog font
+  clang-14 libclang-rt-14-dev                           # fuzz targets (libFuzzer, sanitizers)
 )
 
 missing=()

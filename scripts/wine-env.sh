@@ -5,6 +5,9 @@
 : "${WINE:=$(command -v wine64 || echo /usr/lib/wine/wine64)}"
 [ -x "$WINE" ] || WINE=/usr/lib/wine/wine64
 export WINE
+# The wine64 package puts no wineserver on the PATH.
+: "${WINESERVER:=$(command -v wineserver || echo /usr/lib/wine/wineserver)}"
+export WINESERVER
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8   # titles such as "Trelvia®plus" reach Windows programs intact
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko install dialogs in a fresh prefix
@@ -39,11 +42,45 @@ zova_wine_prefix() {
     # Without a window manager Wine waits for one each time a framed window hides; unmanaged
     # windows skip that wait.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-    wineserver -w 2>/dev/null || true
+    "$WINESERVER" -w 2>/dev/null || true
   fi
+  zova_wine_fonts
+}
+
+# Wine's own fonts (package fonts-wine) into the prefix's Fonts folder. Debian's Wine 8 looks for
+# them at "<data dir>\..\fonts", which never resolves, so without this every face the prefix's
+# registry names ("MS Sans Serif" = sserife.fon, "MS Shell Dlg" = Tahoma, Marlett for the caption
+# buttons) falls back to what fontconfig offers: DejaVu Sans, much wider than the bitmap face the
+# window's layout was made for. The Fonts folder is read by every Wine process at start.
+zova_wine_fonts() {
+  local fonts=/usr/share/wine/fonts
+  if ! compgen -G "$fonts/*.fon" >/dev/null; then
+    echo "wine-env: no Wine fonts in $fonts (package fonts-wine): texts will be drawn wider" >&2
+    return 0
+  fi
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -u "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  zova_wine_central_european_sans_serif
+}
+
+# "MS Sans Serif" as its Central European edition (sserifee.fon at 96 dpi, sseriffe.fon at 120):
+# the same face with the same metrics, which also has the Polish letters. The Western edition the
+# prefix names for an English system lacks Ś, ś and ż, and a bitmap face has no fallback, so the
+# Polish texts showed bars. Wine loads a bitmap face only when the registry names it, and with a
+# Central European face alone it answers the window's default character set with that face.
+zova_wine_central_european_sans_serif() {
+  local western key
+  western=$(sed -n 's/^"MS Sans Serif"="\(sserif[ef]\)\.fon"$/\1/p' "$WINEPREFIX/system.reg" \
+    2>/dev/null | head -n 1)
+  [ -n "$western" ] || return 0
+  # Wine reads both keys.
+  for key in 'Windows NT' Windows; do
+    "$WINE" reg add "HKLM\\Software\\Microsoft\\$key\\CurrentVersion\\Fonts" /v 'MS Sans Serif' \
+      /d "${western}e.fon" /f >/dev/null 2>&1 || true
+  done
 }
 
 zova_wine_cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+  [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "$zova_xvfb_pid" ] && kill "$zova_xvfb_pid" 2>/dev/null || true
 }

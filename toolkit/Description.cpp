@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/Utf8.h"
 #include "toolkit/Application.h"
 #include "toolkit/Ascii.h"
 #include "toolkit/ClassInfo.h"
@@ -168,6 +169,9 @@ std::string UnquoteWhole(std::string_view s, int line) {
   std::string text = Unquote(s, end, line);
   if (end != s.size())
     Fail(line, "unexpected text after the string: " + std::string(s.substr(end)));
+  // Texts are UTF-8 everywhere inside: the Win32 backend would show other bytes as replacement
+  // characters, and a translation file could not carry them.
+  if (plat::FirstInvalidUtf8(text) != std::string::npos) Fail(line, "the string is not UTF-8");
   return text;
 }
 

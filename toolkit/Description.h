@@ -29,8 +29,9 @@ namespace tk {
 // parented to the enclosing windowed control; each is in the loading state while its properties
 // are set, in the order in which its class declares them. Afterwards the root, then each created
 // component in creation order, receives AfterLoading().
-// A malformed description raises EReadError naming the line; the components created so far are
-// destroyed again. Errors raised by property setters propagate unchanged.
+// A malformed description (a string that is not UTF-8 included) raises EReadError naming the
+// line; the components created so far are destroyed again. Errors raised by property setters
+// propagate unchanged.
 void ReadComponent(std::string_view text, TComponent& root);
 
 // Reads the description that the backend stores under `resourceName` ("TFORM1") into `root`;

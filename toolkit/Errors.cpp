@@ -51,7 +51,7 @@ bool ParseInt(std::string_view text, std::int32_t& out) {
       return false;
     }
     value = value * base + digit;
-    if (value > (std::int64_t{1} << 32)) return false;
+    if (value > 0xFFFFFFFFll) return false;  // beyond 32 bits, whatever the base
   }
   if (negative) value = -value;
   if (base == 10 && (value < std::numeric_limits<std::int32_t>::min() ||

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/ControlProps.h"
+#include "toolkit/Saturated.h"
 
 namespace tk {
 
@@ -219,27 +220,28 @@ void TCustomLabeledEdit::SetBounds(std::int32_t left, std::int32_t top, std::int
 }
 
 void TCustomLabeledEdit::PlaceLabel() {
-  const std::int32_t w = label_->Width(), h = label_->Height();
-  std::int32_t x = Left(), y = Top();
+  const std::int64_t w = label_->Width(), h = label_->Height();
+  const std::int64_t left = Left(), top = Top(), spacing = labelSpacing_;
+  std::int64_t x = left, y = top;
   switch (labelPosition_) {
     case lpAbove:
-      y = Top() - h - labelSpacing_;
+      y = top - h - spacing;
       break;
     case lpBelow:
-      y = Top() + Height() + labelSpacing_;
+      y = top + Height() + spacing;
       break;
     case lpLeft:
-      x = Left() - w - labelSpacing_;
-      y = Top() + (Height() - h) / 2;
+      x = left - w - spacing;
+      y = top + (Height() - h) / 2;
       break;
     case lpRight:
-      x = Left() + Width() + labelSpacing_;
-      y = Top() + (Height() - h) / 2;
+      x = left + Width() + spacing;
+      y = top + (Height() - h) / 2;
       break;
     default:
       break;
   }
-  label_->SetBounds(x, y, w, h);
+  label_->SetBounds(Saturated(x), Saturated(y), label_->Width(), label_->Height());
 }
 
 TNotebook::TNotebook(TComponent* owner) : TWinControl(owner) {

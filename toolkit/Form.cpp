@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Properties.h"
+#include "toolkit/Saturated.h"
 
 namespace tk {
 
@@ -57,19 +58,19 @@ TRect TCustomForm::Frame() const { return Application().GetBackend().FrameInsets
 
 std::int32_t TCustomForm::Width() const {
   const TRect f = Frame();
-  return clientWidth_ + f.left + f.right;
+  return Saturated(std::int64_t{clientWidth_} + f.left + f.right);
 }
 
 std::int32_t TCustomForm::Height() const {
   const TRect f = Frame();
-  return clientHeight_ + f.top + f.bottom;
+  return Saturated(std::int64_t{clientHeight_} + f.top + f.bottom);
 }
 
 void TCustomForm::SetBounds(std::int32_t left, std::int32_t top, std::int32_t width,
                             std::int32_t height) {
   const TRect f = Frame();
-  clientWidth_ = width - f.left - f.right;
-  clientHeight_ = height - f.top - f.bottom;
+  clientWidth_ = Saturated(std::int64_t{width} - f.left - f.right);
+  clientHeight_ = Saturated(std::int64_t{height} - f.top - f.bottom);
   TControl::SetBounds(left, top, width, height);
 }
 
@@ -95,8 +96,8 @@ void TCustomForm::Show() {
   closed_ = false;
   if (!shown_ && position_ == poScreenCenter) {
     const TRect area = Application().GetBackend().WorkArea();
-    SetBounds(area.left + (area.Width() - Width()) / 2, area.top + (area.Height() - Height()) / 2,
-              Width(), Height());
+    SetBounds(Saturated(area.left + (std::int64_t{area.Width()} - Width()) / 2),
+              Saturated(area.top + (std::int64_t{area.Height()} - Height()) / 2), Width(), Height());
   }
   HandleNeeded();
   shown_ = true;

@@ -19,37 +19,96 @@ void RemoveLink(plat::FileSystem& fs, const std::string& path) {
   throw tk::EInOutError(code);
 }
 
-}  // namespace
+bool IsDotEntry(const std::string& name) {
+  return name == "." || name == "..";
+}
 
-void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask,
-                 bool recursive) {
-  const std::string base(dir);
-  for (const plat::DirEntry& entry :
-       plat::FindEntries(fs, base + std::string(mask), plat::attr::kAnyFile)) {
-    const std::string path = base + entry.name;
-    if (fs.RemoveFile(path) == plat::err::kSuccess) continue;
-    // Setting a link's attributes would reach its target, outside the tree.
-    if (plat::IsLink(entry)) continue;
+// Once more with the attributes cleared when the first try fails, which a read-only file needs
+// (never for a link: its attributes are its target's); then for as long as `retry` waits.
+bool RemoveListedFile(plat::FileSystem& fs, const std::string& path, const plat::DirEntry& entry,
+                      RetryPolicy& retry) {
+  plat::OsError code = fs.RemoveFile(path);
+  if (code != plat::err::kSuccess && !plat::IsLink(entry)) {
     fs.SetAttributes(path, 0);
-    fs.RemoveFile(path);
+    code = fs.RemoveFile(path);
   }
-  if (!recursive) return;
+  return retry.Outlast(code, [&] { return fs.RemoveFile(path); }) == plat::err::kSuccess;
+}
 
-  for (const plat::DirEntry& entry :
-       plat::FindEntries(fs, base + "*.*", plat::attr::kDirectoryFilter)) {
-    if (entry.name.empty() || entry.name == "." || entry.name == "..") continue;
+// A directory whose every listed entry went and that is still not empty holds entries pending
+// deletion: Wine lists them, and answers for them like for any other entry, until their holders
+// let go. The error carries what the system answered.
+void RemoveEmptied(plat::FileSystem& fs, const std::string& path, bool emptied,
+                   RetryPolicy& retry) {
+  plat::OsError answer = plat::err::kSuccess;
+  retry.Run([&] {
+    answer = fs.RemoveDir(path);
+    return answer == plat::err::kDirNotEmpty && emptied ? plat::err::kDeletePending : answer;
+  });
+  if (answer != plat::err::kSuccess) throw tk::EInOutError(answer);
+}
+
+void RemoveEmptiedTree(plat::FileSystem& fs, const std::string& dir, std::string_view mask,
+                       RetryPolicy& retry);
+
+// DeleteFiles's work on `base` (ending in "\"); true when every entry it listed went.
+bool Empty(plat::FileSystem& fs, const std::string& base, std::string_view mask, bool recursive,
+           RetryPolicy& retry) {
+  // One listing serves both passes when the mask takes every name, as every caller's does.
+  const bool oneListing = mask == "*.*" || mask == "*";
+  std::vector<plat::DirEntry> listing = fs.Enumerate(base + std::string(oneListing ? "*.*" : mask));
+  std::vector<bool> gone(listing.size());
+  for (std::size_t i = 0; i < listing.size(); ++i) {
+    if (!plat::PassesFilter(listing[i], plat::attr::kAnyFile)) continue;
+    gone[i] = RemoveListedFile(fs, base + listing[i].name, listing[i], retry);
+  }
+  if (!recursive) return false;
+  if (!oneListing) {
+    listing = fs.Enumerate(base + "*.*");
+    gone.assign(listing.size(), false);
+  }
+
+  bool emptied = true;
+  for (std::size_t i = 0; i < listing.size(); ++i) {
+    const plat::DirEntry& entry = listing[i];
+    if (gone[i] || entry.name.empty() || IsDotEntry(entry.name)) continue;
+    if (!plat::PassesFilter(entry, plat::attr::kDirectoryFilter)) {
+      emptied = false;  // hidden or system: left alone
+      continue;
+    }
     const std::string path = base + entry.name;
     if (plat::IsLink(entry)) {
       RemoveLink(fs, path);
       continue;
     }
-    // Not checked for being a directory: a file that survived the first pass fails below.
-    fs.SetAttributes(path, plat::attr::kDirectory);
-    DeleteFiles(fs, path + "\\", mask, true);
-    if (const plat::OsError code = fs.RemoveDir(path); code != plat::err::kSuccess) {
-      throw tk::EInOutError(code);
-    }
+    // Not checked for being a directory: a file that survived the first pass fails below. Of the
+    // attributes that keep a directory, only read-only can be left here.
+    if (entry.attributes & plat::attr::kReadOnly) fs.SetAttributes(path, plat::attr::kDirectory);
+    RemoveEmptiedTree(fs, path, mask, retry);
   }
+  return emptied;
+}
+
+void RemoveEmptiedTree(plat::FileSystem& fs, const std::string& dir, std::string_view mask,
+                       RetryPolicy& retry) {
+  RemoveEmptied(fs, dir, Empty(fs, dir + "\\", mask, true, retry), retry);
+}
+
+}  // namespace
+
+void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask, bool recursive,
+                 RetryPolicy& retry) {
+  Empty(fs, std::string(dir), mask, recursive, retry);
+}
+
+void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask,
+                 bool recursive) {
+  RetryPolicy never;
+  DeleteFiles(fs, dir, mask, recursive, never);
+}
+
+void RemoveTree(plat::FileSystem& fs, const std::string& dir, RetryPolicy& retry) {
+  RemoveEmptiedTree(fs, dir, "*.*", retry);
 }
 
 std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/util/RetryPolicy.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
@@ -14,7 +15,14 @@ namespace app {
 // a first attempt fails; files that still resist stay silently. With `recursive`, then empties and
 // removes every sub-directory that is neither hidden nor system, and raises tk::EInOutError with
 // the system's code for the first one that stays. Links are removed as links, never entered.
+// Entries that another program holds are waited for as `retry` allows; without it, not at all.
+void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask, bool recursive,
+                 RetryPolicy& retry);
 void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask, bool recursive);
+
+// Empties `dir` (no "\" at its end) as DeleteFiles with "*.*" does, then removes it; raises
+// tk::EInOutError with the system's code when it stays.
+void RemoveTree(plat::FileSystem& fs, const std::string& dir, RetryPolicy& retry);
 
 // The directory named by the "temp" variable, in its long form and ending in "\"; else
 // "c:\temp\", created when missing. Raises tk::Exception "Cannot create c:\temp" when neither

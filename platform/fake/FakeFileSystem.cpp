@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/CaseFold.h"
+#include "platform/PathResolution.h"
 #include "platform/Utf8.h"
 #include "platform/fake/Wildcard.h"
 
@@ -14,7 +15,8 @@ namespace {
 constexpr std::uint32_t kSettable = attr::kReadOnly | attr::kHidden | attr::kSystem |
                                     attr::kArchive | 0x100 /* temporary */ | 0x1000 /* offline */ |
                                     0x2000 /* not content indexed */;
-constexpr int kMaxLinkDepth = 16;
+// The system follows at most 63 reparse points in one path.
+constexpr int kMaxLinksFollowed = 63;
 
 bool IsSeparator(char c) {
   return c == '\\' || c == '/';
@@ -30,7 +32,9 @@ struct FakeFileSystem::Node {
   std::string name;
   std::uint32_t attributes = 0;
   std::string linkTarget;
-  bool locked = false;
+  std::chrono::milliseconds heldUntil{0};
+  HolderShares holderShares = HolderShares::kNoDelete;
+  bool deletePending = false;
   Node* parent = nullptr;
   std::map<std::u32string, std::unique_ptr<Node>> children;
 
@@ -63,7 +67,9 @@ struct FakeFileSystem::Lookup {
   OsError error = err::kSuccess;
 };
 
-FakeFileSystem::FakeFileSystem() {
+FakeFileSystem::FakeFileSystem() : FakeFileSystem(frozen_) {}
+
+FakeFileSystem::FakeFileSystem(Clock& clock) : clock_(clock) {
   AddDrive('C');
 }
 
@@ -71,6 +77,11 @@ FakeFileSystem::~FakeFileSystem() = default;
 
 FakeFileSystem::Path FakeFileSystem::Parse(std::string_view text) const {
   Path path;
+  // "\\?\C:\x" and "\\.\C:\x" reach the drive's files through the device namespace.
+  if (ClassifyPath(text) == PathKind::kLocalDevice && text.size() >= 7 && text[5] == ':' &&
+      IsSeparator(text[6])) {
+    text.remove_prefix(4);
+  }
   if (text.size() >= 2 && text[1] == ':') {
     path.drive = UpperCase(static_cast<unsigned char>(text[0]));
     text.remove_prefix(2);
@@ -94,6 +105,11 @@ FakeFileSystem::Path FakeFileSystem::Parse(std::string_view text) const {
   return path;
 }
 
+// A link on the way restarts the walk at its target's drive with the target's names ahead of the
+// names still to go, as the system reparses a path. The links are counted over the whole lookup
+// (`depth` of them already followed), so each costs one restart: resolving every link's target on
+// its own took time exponential in the length of a chain of links whose targets pass through
+// links themselves.
 FakeFileSystem::Lookup FakeFileSystem::Find(const Path& path, bool followLast, int depth) const {
   Lookup result;
   const auto drive = drives_.find(path.drive);
@@ -101,31 +117,37 @@ FakeFileSystem::Lookup FakeFileSystem::Find(const Path& path, bool followLast, i
     result.error = err::kPathNotFound;
     return result;
   }
-  if (depth > kMaxLinkDepth) {
-    result.error = err::kCantResolveFilename;
-    return result;
-  }
+  std::vector<std::string> pending(path.names.rbegin(), path.names.rend());  // next one last
+  int followed = depth;
   Node* current = drive->second.get();
-  for (std::size_t i = 0; i < path.names.size(); ++i) {
-    const bool last = i + 1 == path.names.size();
+  while (!pending.empty()) {
+    const bool last = pending.size() == 1;
     if (!current->IsDirectory()) {
       result.error = err::kPathNotFound;
       return result;
     }
-    const auto child = current->children.find(Key(path.names[i]));
-    if (child == current->children.end()) {
+    const auto child = current->children.find(Key(pending.back()));
+    if (child == current->children.end() || Gone(*child->second)) {
       result.error = last ? err::kFileNotFound : err::kPathNotFound;
       if (last) result.container = current;
       return result;
     }
+    pending.pop_back();
     Node* next = child->second.get();
     if (next->IsLink() && (!last || followLast)) {
-      const Lookup target = Find(Parse(next->linkTarget), true, depth + 1);
-      if (!target.node) {
+      if (++followed > kMaxLinksFollowed) {
+        result.error = err::kCantResolveFilename;
+        return result;
+      }
+      const Path target = Parse(next->linkTarget);
+      const auto targetDrive = drives_.find(target.drive);
+      if (!target.valid || targetDrive == drives_.end()) {
         result.error = last ? err::kFileNotFound : err::kPathNotFound;
         return result;
       }
-      next = target.node;
+      pending.insert(pending.end(), target.names.rbegin(), target.names.rend());
+      current = targetDrive->second.get();
+      continue;
     }
     if (last) result.container = current;
     current = next;
@@ -167,6 +189,33 @@ FakeFileSystem::Node* FakeFileSystem::Create(std::string_view text, std::uint32_
   return created;
 }
 
+bool FakeFileSystem::Held(const Node& node) const {
+  return clock_.Now() < node.heldUntil;
+}
+
+// A pending entry whose holder let go has left; it is skipped until something takes its place.
+bool FakeFileSystem::Gone(const Node& node) const {
+  return node.deletePending && !Held(node);
+}
+
+// A sharing violation comes before the read-only attribute, as on Windows: the holder refuses
+// the handle that the delete needs.
+OsError FakeFileSystem::DeleteRefusal(const Node& node) const {
+  if (node.deletePending) return err::kDeletePending;
+  if (Held(node) && node.holderShares == HolderShares::kNoDelete) return err::kSharingViolation;
+  if (node.attributes & attr::kReadOnly) return err::kAccessDenied;
+  return err::kSuccess;
+}
+
+OsError FakeFileSystem::Delete(Node& node) {
+  if (Held(node)) {
+    node.deletePending = true;
+  } else {
+    node.parent->children.erase(Key(node.name));
+  }
+  return err::kSuccess;
+}
+
 bool FakeFileSystem::Failing(FsOp op, std::string_view path, OsError& code) {
   ++calls_[static_cast<std::size_t>(op)];
   if (failures_.empty()) return false;
@@ -197,10 +246,13 @@ void FakeFileSystem::AddLink(std::string_view path, std::string_view target, boo
   link->linkTarget = target;
 }
 
-void FakeFileSystem::Lock(std::string_view path) {
+void FakeFileSystem::Hold(std::string_view path, std::chrono::milliseconds duration,
+                          HolderShares shares) {
   Node* node = Find(Parse(path), false).node;
-  if (!node) throw std::invalid_argument("cannot lock missing " + std::string(path));
-  node->locked = true;
+  if (!node) throw std::invalid_argument("cannot hold missing " + std::string(path));
+  const std::chrono::milliseconds now = clock_.Now();
+  node->heldUntil = duration >= kForever - now ? kForever : now + duration;
+  node->holderShares = shares;
 }
 
 void FakeFileSystem::FailOn(FsOp op, std::string_view path, OsError code) {
@@ -232,6 +284,7 @@ std::vector<DirEntry> FakeFileSystem::Enumerate(std::string_view pattern) {
     if (MatchesWildcard(mask, U"..")) entries.push_back({"..", dir->parent->Reported()});
   }
   for (const auto& [key, child] : dir->children) {
+    if (Gone(*child)) continue;
     if (MatchesWildcard(mask, key)) entries.push_back({child->name, child->Reported()});
   }
   return entries;
@@ -244,10 +297,8 @@ OsError FakeFileSystem::RemoveFile(std::string_view path) {
   Node* node = found.node;
   if (!node) return found.error;
   if (node->IsDirectory()) return err::kAccessDenied;
-  if (node->locked) return err::kSharingViolation;
-  if (node->attributes & attr::kReadOnly) return err::kAccessDenied;
-  node->parent->children.erase(Key(node->name));
-  return err::kSuccess;
+  if (const OsError refused = DeleteRefusal(*node)) return refused;
+  return Delete(*node);
 }
 
 OsError FakeFileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
@@ -257,6 +308,7 @@ OsError FakeFileSystem::SetAttributes(std::string_view path, std::uint32_t attri
   const Lookup found = Find(Parse(path), true);
   if (!found.node) return found.error;
   Node& node = *found.node;
+  if (node.deletePending) return err::kDeletePending;
   node.attributes =
       (attributes & kSettable) | (node.attributes & (attr::kDirectory | attr::kReparsePoint));
   return err::kSuccess;
@@ -270,12 +322,18 @@ OsError FakeFileSystem::RemoveDir(std::string_view path) {
   if (!node) return found.error;
   if (!node->IsDirectory()) return err::kDirectory;
   if (!node->parent) return err::kAccessDenied;
-  if (node->locked) return err::kSharingViolation;
-  if (node->attributes & attr::kReadOnly) return err::kAccessDenied;
+  if (const OsError refused = DeleteRefusal(*node)) return refused;
   // A link goes on its own, whatever its target holds.
-  if (!node->IsLink() && !node->children.empty()) return err::kDirNotEmpty;
-  node->parent->children.erase(Key(node->name));
-  return err::kSuccess;
+  if (!node->IsLink()) {
+    bool pendingLeft = false;
+    for (const auto& [key, child] : node->children) {
+      if (Gone(*child)) continue;
+      if (!child->deletePending) return err::kDirNotEmpty;
+      pendingLeft = true;
+    }
+    if (pendingLeft) return err::kDeletePending;
+  }
+  return Delete(*node);
 }
 
 OsError FakeFileSystem::MakeDir(std::string_view path) {
@@ -297,7 +355,7 @@ std::optional<std::uint32_t> FakeFileSystem::GetAttributes(std::string_view path
   OsError code = 0;
   if (Failing(FsOp::kGetAttributes, path, code)) return std::nullopt;
   const Node* node = Find(Parse(path), false).node;
-  if (!node) return std::nullopt;
+  if (!node || node->deletePending) return std::nullopt;
   return node->Reported();
 }
 
@@ -317,6 +375,10 @@ std::optional<std::string> FakeFileSystem::LongPathName(std::string_view path) {
   }
   if (parsed.names.empty() || parsed.trailingSeparator) result += "\\";
   return result;
+}
+
+std::optional<std::string> FakeFileSystem::FullPathName(std::string_view path) {
+  return ResolveFullPath(path);
 }
 
 }  // namespace plat

@@ -1,12 +1,15 @@
 // An in-memory file system with Windows path semantics: drive letters, "\" (or "/") separators,
+// "\\?\C:\" and "\\.\C:\" prefixes, full paths by Windows' rules (platform/PathResolution.h),
 // names compared without regard to case, "*" and "?" masks. It keeps attributes and refuses what
 // Windows refuses: deleting a read-only file (5), removing a non-empty directory (145), removing a
 // missing one (2, or 3 when its parent is missing). Links carry the reparse-point attribute; paths
-// through them reach their targets, while removing a link removes only the link. Locked entries
-// cannot be deleted (32), and any operation can be made to fail on a given path.
+// through them reach their targets, while removing a link removes only the link. Entries can be
+// held open by another program for a while on a clock, and any operation can be made to fail on a
+// given path.
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <memory>
@@ -14,7 +17,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/fake/FakeClock.h"
 
 namespace plat {
 
@@ -28,10 +33,17 @@ enum class FsOp {
   kLongPathName,
 };
 
+// Whether the other program's handle lets others delete the entry it holds.
+enum class HolderShares { kNoDelete, kDelete };
+
+inline constexpr std::chrono::milliseconds kForever = std::chrono::milliseconds::max();
+
 class FakeFileSystem : public FileSystem {
  public:
-  // Starts with an empty drive C:, which is also the drive of paths that name none.
+  // Starts with an empty drive C:, which is also the drive of paths that name none. Held entries
+  // are let go by `clock`; without one, time stands still.
   FakeFileSystem();
+  explicit FakeFileSystem(Clock& clock);
   ~FakeFileSystem() override;
   FakeFileSystem(const FakeFileSystem&) = delete;
   FakeFileSystem& operator=(const FakeFileSystem&) = delete;
@@ -42,8 +54,15 @@ class FakeFileSystem : public FileSystem {
   void AddDirectory(std::string_view path, std::uint32_t attributes = attr::kDirectory);
   // A link at `path` to the absolute path `target`, which need not exist.
   void AddLink(std::string_view path, std::string_view target, bool directory);
-  // A locked entry cannot be deleted or removed, like a file another process holds open.
-  void Lock(std::string_view path);
+  // Another program opens the entry for `duration` from now on the clock. While it holds the
+  // entry without delete sharing, deleting or removing it fails with a sharing violation (32).
+  // With delete sharing, the delete succeeds but the entry stays, listed and pending deletion
+  // (303 for anything done to it, and for removing a directory left with nothing else), until
+  // the holder lets go.
+  void Hold(std::string_view path, std::chrono::milliseconds duration = kForever,
+            HolderShares shares = HolderShares::kNoDelete);
+  // Held for ever without delete sharing.
+  void Lock(std::string_view path) { Hold(path); }
   // Makes `op` on `path` fail with `code` from now on.
   void FailOn(FsOp op, std::string_view path, OsError code);
   void ClearFailures();
@@ -59,6 +78,7 @@ class FakeFileSystem : public FileSystem {
   OsError MakeDir(std::string_view path) override;
   std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
   std::optional<std::string> LongPathName(std::string_view path) override;
+  std::optional<std::string> FullPathName(std::string_view path) override;
 
  private:
   struct Node;
@@ -69,7 +89,13 @@ class FakeFileSystem : public FileSystem {
   Lookup Find(const Path& path, bool followLast, int depth = 0) const;
   Node* Create(std::string_view path, std::uint32_t attributes);
   bool Failing(FsOp op, std::string_view path, OsError& code);
+  bool Held(const Node& node) const;
+  bool Gone(const Node& node) const;
+  OsError DeleteRefusal(const Node& node) const;
+  OsError Delete(Node& node);
 
+  FakeClock frozen_;
+  Clock& clock_;
   std::map<char32_t, std::unique_ptr<Node>> drives_;
   std::map<std::pair<FsOp, std::string>, OsError> failures_;
   std::array<std::size_t, 7> calls_{};

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <windows.h>
+// CoTaskMemFree, which the lean windows.h leaves out.
+#include <objbase.h>
 
 #include <utility>
 
@@ -87,6 +89,12 @@ using UniqueFindHandle = UniqueHandle<InvalidValueTraits<&FindClose>>;
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 using UniqueHKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
 using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, &FreeLibrary>>;
+// Icons extracted from a file (not the shared ones of LoadIcon).
+using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, &DestroyIcon>>;
+// Strings the shell allocates for its caller (SHGetKnownFolderPath).
+using UniqueShellString = UniqueHandle<NullHandleTraits<PWSTR, &CoTaskMemFree>>;
+// The argument list that CommandLineToArgvW makes.
+using UniqueArgumentList = UniqueHandle<NullHandleTraits<LPWSTR*, &LocalFree>>;
 // GDI objects that the program created.
 using UniqueFont = UniqueHandle<NullHandleTraits<HFONT, &DeleteObject>>;
 using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteObject>>;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/SystemString.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 
@@ -9,8 +10,34 @@ namespace plat {
 
 namespace {
 
+using RtlGetLastNtStatusFunction = LONG(NTAPI*)();
+constexpr LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
+
+// Looked up once at start-up: a lookup right after a failed call could overwrite the status it is
+// meant to read.
+const RtlGetLastNtStatusFunction rtlGetLastNtStatus =
+    reinterpret_cast<RtlGetLastNtStatusFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetLastNtStatus")));
+
+// Windows answers access denied for an entry whose delete is pending, as for a read-only one; the
+// status of the system call underneath tells them apart, and only the first goes away by itself.
+OsError LastError() {
+  const DWORD code = GetLastError();
+  if (code == ERROR_ACCESS_DENIED && rtlGetLastNtStatus &&
+      rtlGetLastNtStatus() == kStatusDeletePending) {
+    return ERROR_DELETE_PENDING;
+  }
+  return static_cast<OsError>(code);
+}
+
 OsError Result(BOOL ok) {
-  return ok ? err::kSuccess : static_cast<OsError>(GetLastError());
+  return ok ? err::kSuccess : LastError();
+}
+
+std::string Join(std::string_view dir, std::string_view name) {
+  std::string path(dir);
+  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+  return path.append(name);
 }
 
 }  // namespace
@@ -38,7 +65,25 @@ OsError Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attr
 }
 
 OsError Win32FileSystem::RemoveDir(std::string_view path) {
-  return Result(RemoveDirectoryW(Widen(path).c_str()));
+  const OsError code = Result(RemoveDirectoryW(Widen(path).c_str()));
+  if (code == ERROR_DIR_NOT_EMPTY && OnlyPendingEntries(path)) return ERROR_DELETE_PENDING;
+  return code;
+}
+
+// Windows refuses even an attribute query on an entry whose delete is pending. Wine 8 answers it
+// as for any other entry (and keeps the entry listed until its holder lets go), so there this
+// never finds one.
+bool Win32FileSystem::OnlyPendingEntries(std::string_view dir) {
+  bool pending = false;
+  for (const DirEntry& entry : Enumerate(Join(dir, "*"))) {
+    if (entry.name == "." || entry.name == "..") continue;
+    if (GetFileAttributesW(Widen(Join(dir, entry.name)).c_str()) != INVALID_FILE_ATTRIBUTES ||
+        LastError() != ERROR_DELETE_PENDING) {
+      return false;
+    }
+    pending = true;
+  }
+  return pending;
 }
 
 OsError Win32FileSystem::MakeDir(std::string_view path) {
@@ -53,17 +98,15 @@ std::optional<std::uint32_t> Win32FileSystem::GetAttributes(std::string_view pat
 
 std::optional<std::string> Win32FileSystem::LongPathName(std::string_view path) {
   const std::wstring wide = Widen(path);
-  std::wstring buffer(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        GetLongPathNameW(wide.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return std::nullopt;
-    if (length < buffer.size()) {
-      buffer.resize(length);
-      return Narrow(buffer);
-    }
-    buffer.resize(length);  // the size asked for, terminator included
-  }
+  return ReadSystemString(
+      [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(wide.c_str(), buffer, size); });
+}
+
+std::optional<std::string> Win32FileSystem::FullPathName(std::string_view path) {
+  const std::wstring wide = Widen(path);
+  return ReadSystemString([&](wchar_t* buffer, DWORD size) {
+    return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
+  });
 }
 
 }  // namespace plat

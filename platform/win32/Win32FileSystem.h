@@ -1,4 +1,6 @@
-// The file system through the W functions of the Win32 API.
+// The file system through the W functions of the Win32 API. An entry whose delete is pending
+// answers ERROR_DELETE_PENDING rather than the access denied Windows reports for it, and so does
+// a directory that cannot be removed only because of such entries.
 #pragma once
 
 #include "platform/FileSystem.h"
@@ -14,6 +16,10 @@ class Win32FileSystem : public FileSystem {
   OsError MakeDir(std::string_view path) override;
   std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
   std::optional<std::string> LongPathName(std::string_view path) override;
+  std::optional<std::string> FullPathName(std::string_view path) override;
+
+ private:
+  bool OnlyPendingEntries(std::string_view dir);
 };
 
 }  // namespace plat

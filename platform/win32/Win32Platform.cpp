@@ -1,8 +1,10 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32IniFiles.h"
+#include "platform/win32/Win32KnownFolders.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32WindowList.h"
 
@@ -14,7 +16,9 @@ Platform& Win32Platform() {
   static Win32IniFiles ini;
   static Win32Registry registry;
   static Win32WindowList windows;
-  static Platform platform{fs, env, ini, registry, windows};
+  static Win32KnownFolders folders;
+  static Win32Clock clock;
+  static Platform platform{fs, env, ini, registry, windows, folders, clock};
   return platform;
 }
 

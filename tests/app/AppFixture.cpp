@@ -6,6 +6,20 @@
 
 namespace apptest {
 
+void SetKnownFolders(plat::FakeKnownFolders& folders) {
+  using plat::KnownFolder;
+  folders.Set(KnownFolder::kWindows, "C:\\Windows");
+  folders.Set(KnownFolder::kProgramFiles, "C:\\Program Files");
+  folders.Set(KnownFolder::kProgramFilesX86, "C:\\Program Files (x86)");
+  folders.Set(KnownFolder::kProgramFilesX64, "C:\\Program Files");
+  folders.Set(KnownFolder::kProgramData, "C:\\ProgramData");
+  folders.Set(KnownFolder::kProfile, "C:\\Users\\tester");
+  folders.Set(KnownFolder::kDesktop, "C:\\Users\\tester\\Desktop");
+  folders.Set(KnownFolder::kDocuments, "C:\\Users\\tester\\Documents");
+  folders.Set(KnownFolder::kDownloads, "C:\\Users\\tester\\Downloads");
+  folders.Set(KnownFolder::kTemp, std::string(kTemp) + "\\");
+}
+
 std::vector<std::string> AppTest::VlcDirectories() const {
   // The list the window carries, read from its stored description through a loaded window.
   app::RegisterWindowClasses();

@@ -22,6 +22,10 @@ inline constexpr const char* kInstall = "C:\\Trelvia";
 inline constexpr const char* kPrograms = "C:\\Users\\tester\\Start Menu\\Programs";
 inline constexpr const char* kExplorerKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
+// The known folders of a typical machine, spelled as the system reports them (the temp directory
+// with its separator); the user's temp directory is kTemp.
+void SetKnownFolders(plat::FakeKnownFolders& folders);
+
 // A peer that keeps every text its status bar showed.
 class StatusLog : public tk::ControlPeer {
  public:
@@ -62,6 +66,7 @@ class AppTest : public ::testing::Test {
     backend.AddDescription("TFORM1", kUninst1Form);
     fake.fs.AddDirectory(kTemp);
     fake.env.Set("TEMP", kTemp);
+    SetKnownFolders(fake.folders);
   }
   ~AppTest() override {
     form.reset();

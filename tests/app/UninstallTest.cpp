@@ -26,6 +26,9 @@ class RemovalLog : public plat::FileSystem {
   std::optional<std::string> LongPathName(std::string_view p) override {
     return fs_.LongPathName(p);
   }
+  std::optional<std::string> FullPathName(std::string_view p) override {
+    return fs_.FullPathName(p);
+  }
   std::vector<std::string> removed;
 
  private:
@@ -122,7 +125,7 @@ TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(fake.With(log));
   f.Button1->Click();
   std::vector<std::string> vlc;
   for (const std::string& p : log.removed) {
@@ -162,6 +165,50 @@ TEST_F(UninstallTest, HeldFileInProgramDirectoryWarnsOnce) {
   EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\morlencat"));
   EXPECT_TRUE(TempFilesGone());
 }
+
+// -- Files that another program holds for a while ----------------------------------------------
+
+struct HeldCase {
+  const char* name;
+  std::vector<std::string> held;  // below the installation directory
+  std::chrono::milliseconds heldFor;
+  bool warned;
+  std::chrono::milliseconds minWait, maxWait;
+};
+
+class HeldDuringRun : public UninstallTest, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(HeldDuringRun, IsWaitedForWithinTheBudgetsWhileTheWindowPaints) {
+  const HeldCase& c = GetParam();
+  Install();
+  for (const std::string& f : c.held) fake.fs.Hold(std::string(kInstall) + f, c.heldFor);
+  WriteSettingsFor(kInstall);
+  app::TForm1& f = Open();
+  int pumpsWhileWaiting = 0;
+  backend.onPump = [&] { pumpsWhileWaiting += fake.clock.Now().count() > 0 ? 1 : 0; };
+  f.Button1->Click();
+  EXPECT_EQ(Warnings().size(), c.warned ? 1u : 0u);
+  EXPECT_EQ(fake.fs.Exists(kInstall), c.warned);
+  EXPECT_GE(fake.clock.Now(), c.minWait);
+  EXPECT_LE(fake.clock.Now(), c.maxWait);
+  // Every pause let the window paint at least once.
+  EXPECT_GE(pumpsWhileWaiting, 5);
+  EXPECT_TRUE(TempFilesGone());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holds, HeldDuringRun,
+    ::testing::Values(
+        HeldCase{"OneSecond", {"\\zuduviv\\readme.txt"}, std::chrono::seconds(1), false,
+                 std::chrono::milliseconds(1000), std::chrono::milliseconds(1250)},
+        HeldCase{"ForEver", {"\\zuduviv\\readme.txt"}, plat::kForever, true,
+                 std::chrono::milliseconds(2000), std::chrono::milliseconds(2000)},
+        HeldCase{"ForEverInEveryStage",
+                 {"\\morlencat\\readme.txt", "\\zuduviv\\readme.txt", "\\VLC\\file0.dat",
+                  "\\VLC\\skins\\fonts\\file108.dat"},
+                 plat::kForever, true, std::chrono::milliseconds(5000),
+                 std::chrono::milliseconds(5000)}),
+    [](const ::testing::TestParamInfo<HeldCase>& info) { return info.param.name; });
 
 TEST_F(UninstallTest, VlcDirectoryThatStaysWarnsOnceAndOtherLinesGoOn) {
   Install();
@@ -252,34 +299,60 @@ TEST_F(UninstallTest, TempDirectoryErrorEndsTheLastStepSilently) {
   EXPECT_TRUE(f.Closed());
 }
 
-// -- Installation directories that are not safe to work below ----------------------------------
+// -- The installation directory as Windows resolves it -----------------------------------------
 
-class UnsafeInstallDir : public UninstallTest, public ::testing::WithParamInterface<const char*> {};
+TEST_F(UninstallTest, NothingInstalledGivesNoWarning) {
+  Start("C:\\Programme\\Trelvia");
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_TRUE(TempFilesGone());
+}
 
-TEST_P(UnsafeInstallDir, SkipsTheDirectoryStagesButCleansStartMenuAndTemp) {
-  fake.fs.AddFile("C:\\VLC\\vlc.exe");
-  fake.fs.AddFile("C:\\morlencat\\table.db");
-  fake.fs.AddFile("C:\\Trelvia\\VLC\\vlc.exe");
+struct Spelling {
+  const char* value;
+  const char* canonical;
+};
+
+class InstallDirSpelling : public UninstallTest, public ::testing::WithParamInterface<Spelling> {};
+
+TEST_P(InstallDirSpelling, RemovesTheInstallationAndShowsTheCanonicalPath) {
+  Install();
+  Start(GetParam().value);
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+  ASSERT_FALSE(backend.statusTexts.empty());
+  EXPECT_EQ(backend.statusTexts.front(),
+            std::string("Remove ") + GetParam().canonical + "\\MORLENCAT directory");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dirs, InstallDirSpelling,
+                         ::testing::Values(Spelling{"C:/Trelvia", "C:\\Trelvia"},
+                                           Spelling{"c:\\trelvia\\", "c:\\trelvia"},
+                                           Spelling{"C:\\Trelvia\\.", "C:\\Trelvia"},
+                                           Spelling{"C:\\Trelvia. ", "C:\\Trelvia"},
+                                           Spelling{"C:\\Programme\\..\\Trelvia", "C:\\Trelvia"},
+                                           Spelling{"\\\\?\\C:\\Trelvia", "\\\\?\\C:\\Trelvia"},
+                                           Spelling{"\\\\.\\C:\\Trelvia\\", "\\\\.\\C:\\Trelvia"}));
+
+class RefusedInstallDir : public UninstallTest,
+                          public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RefusedInstallDir, SaysSoOnceAndCleansOnlyStartMenuAndTemp) {
+  const char* planted[] = {"C:\\VLC\\vlc.exe", "C:\\morlencat\\table.db",
+                           "C:\\Windows\\zuduviv\\prog.exe", "C:\\Trelvia\\VLC\\vlc.exe"};
+  for (const char* file : planted) fake.fs.AddFile(file);
   Install("C:\\Elsewhere");
   Start(GetParam());
-  EXPECT_TRUE(fake.fs.Exists("C:\\VLC\\vlc.exe"));
-  EXPECT_TRUE(fake.fs.Exists("C:\\morlencat\\table.db"));
-  EXPECT_TRUE(fake.fs.Exists("C:\\Trelvia\\VLC\\vlc.exe"));
-  EXPECT_TRUE(Warnings().empty());
+  for (const char* file : planted) EXPECT_TRUE(fake.fs.Exists(file)) << file;
+  ASSERT_EQ(Warnings().size(), 1u);
+  EXPECT_EQ(Warnings()[0].text, "Bitte, alle Vuvavoredir programm abbrechen!");
   EXPECT_TRUE(StartMenuFolderGone());
   EXPECT_TRUE(TempFilesGone());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dirs, UnsafeInstallDir,
-                         ::testing::Values("", "Trelvia", "\\Trelvia", "C:", "C:\\", "C:\\\\",
-                                           "c:Trelvia", "\\\\server\\share", "\\\\server"));
-
-TEST(SafeInstallDirTest, AbsolutePathsBelowARootAreSafe) {
-  EXPECT_TRUE(app::IsSafeInstallDir("C:\\Trelvia"));
-  EXPECT_TRUE(app::IsSafeInstallDir("d:\\Programme\\Trelvia\\"));
-  EXPECT_TRUE(app::IsSafeInstallDir("\\\\server\\share\\Trelvia"));
-  EXPECT_FALSE(app::IsSafeInstallDir("\\\\server\\share\\"));
-}
+INSTANTIATE_TEST_SUITE_P(Dirs, RefusedInstallDir,
+                         ::testing::Values("", "Trelvia", "\\Trelvia", "C:", "c:Trelvia", "C:\\",
+                                           "C:\\.", "C:\\Programme\\..", "C:\\Windows",
+                                           "\\\\server\\share", "\\\\.\\pipe\\x"));
 
 // -- Clicks during the run ---------------------------------------------------------------------
 
@@ -287,7 +360,7 @@ TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   Install();
   WriteSettingsFor(kInstall);
   RemovalLog log(fake.fs);
-  app::TForm1& f = Open(plat::Platform{log, fake.env, fake.ini, fake.registry, fake.windows});
+  app::TForm1& f = Open(fake.With(log));
   int disabledPumps = 0;
   backend.onPump = [&] {
     if (!f.Button1->Enabled() && !f.Button2->Enabled()) ++disabledPumps;

@@ -25,8 +25,9 @@ finish() {
   for pid in $app_pid "${helper_pids[@]}"; do
     kill "$pid" 2>/dev/null || true
   done
-  wait 2>/dev/null || true
+  # The X server of our own is a child too: it goes first, or the wait would never end.
   [ "$own_display" = 1 ] && zova_wine_cleanup
+  wait 2>/dev/null || true
   return 0
 }
 trap finish EXIT
@@ -46,9 +47,15 @@ remaining() { sample remaining "$1" | tr -d '\r' | sort; }
 clean_slate() {
   local dir=$1
   local unix
-  unix="$WINEPREFIX/drive_c/${dir#C:\\}"
+  unix=$(winpath_to_unix "$dir")
+  [ "$unix" != "$WINEPREFIX/drive_c/" ] || fail "clean_slate would empty drive C: ($dir)"
   chmod -R u+w "$unix" 2>/dev/null || true
   rm -rf "$unix"
+  clean_installer_files
+}
+
+# Removes the installer's temp files and the Start-menu folder.
+clean_installer_files() {
   local temp programs
   temp=$(sample paths | tr -d '\r' | awk -F'\t' '$1=="temp"{print $2}')
   programs=$(sample paths | tr -d '\r' | awk -F'\t' '$1=="programs"{print $2}')
@@ -92,6 +99,25 @@ expect_exit_zero() {
 }
 
 wait_window() { driver wait "$1" "${2:-30}" >/dev/null || fail "no window titled $1"; }
+
+# After Start: the warning (the German text of Label3) comes exactly once, is answered, and the
+# program ends with exit code 0.
+expect_one_warning() {
+  local box
+  box=$(driver dialog --of "$TITLE_DE" 30 | tr -d '\r') || fail "no warning"
+  echo "$box" | grep -q "^static	Bitte, alle Vuvavoredir programm abbrechen!\$" || fail "warning text: $box"
+  driver answer "$APP_TITLE" OK >/dev/null || fail "cannot answer the warning"
+  if driver dialog --of "$TITLE_DE" 2 >/dev/null 2>&1; then fail "a second warning"; fi
+  expect_exit_zero
+}
+
+# After Start: the program ends with exit code 0 and no warning appears on the way.
+expect_exit_without_warning() {
+  while kill -0 "$app_pid" 2>/dev/null; do
+    if driver dialog --of "$TITLE_DE" 1 >/dev/null 2>&1; then fail "a warning appeared"; fi
+  done
+  expect_exit_zero
+}
 
 # The status line of the window titled $1, as it shows now.
 status_text() {

@@ -1,26 +1,17 @@
 #include <string>
 #include <vector>
 
+#include "multilang/KindTable.h"
 #include "multilang/MLang.h"
+#include "tests/multilang/CollectCases.h"
+#include "tests/multilang/KindCaseRunner.h"
 #include "tests/support/HeadlessApp.h"
-#include "toolkit/ComCtrls.h"
-#include "toolkit/DB.h"
-#include "toolkit/DBCtrls.h"
-#include "toolkit/DBGrids.h"
 #include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
-#include "toolkit/FileCtrl.h"
-#include "toolkit/FileDialogs.h"
 #include "toolkit/Form.h"
 #include "toolkit/Grids.h"
-#include "toolkit/ListView.h"
-#include "toolkit/Menus.h"
-#include "toolkit/Notebooks.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StdCtrls.h"
-#include "toolkit/Tabs.h"
-#include "toolkit/TreeView.h"
-#include "toolkit/ValEdit.h"
 
 namespace {
 
@@ -30,11 +21,13 @@ class TCaptionAndText : public tk::TComponent {
 
  public:
   explicit TCaptionAndText(tk::TComponent* owner) : TComponent(owner) {}
-  std::string Caption() const { return caption; }
-  void SetCaption(const std::string& s) { caption = s; }
-  std::string Text() const { return text; }
-  void SetText(const std::string& s) { text = s; }
-  std::string caption, text;
+  std::string Caption() const { return caption_; }
+  void SetCaption(const std::string& s) { caption_ = s; }
+  std::string Text() const { return text_; }
+  void SetText(const std::string& s) { text_ = s; }
+
+ private:
+  std::string caption_, text_;
 };
 
 }  // namespace
@@ -45,14 +38,17 @@ const tk::ClassInfo& TCaptionAndText::StaticClass() {
       tk::StringProperty<T, &T::Text, &T::SetText>("Text"),
       tk::StringProperty<T, &T::Caption, &T::SetCaption>("Caption"),
   };
-  static const tk::ClassInfo info{"TCaptionAndText", &tk::TComponent::StaticClass(), props};
+  static const tk::ClassInfo info{
+      "TCaptionAndText", &tk::TComponent::StaticClass(), props,
+      [](tk::TComponent* owner) -> tk::TComponent* { return new TCaptionAndText(owner); }};
   return info;
 }
 
 namespace {
 
-using Row = std::vector<std::string>;
-using Rows = std::vector<Row>;
+using collectcases::CollectCase;
+using collectcases::Row;
+using collectcases::Rows;
 
 const std::string kItem = "\"";
 const std::string kHint = "\".Hint";
@@ -62,7 +58,8 @@ const std::string kHint = "\".Hint";
 class CollectEntryTest : public HeadlessApp {
  protected:
   CollectEntryTest() : form(nullptr), grid(nullptr) {
-    form.SetName("Form1");
+    tk::RegisterClass(TCaptionAndText::StaticClass());
+    form.SetName("Window1");
     ml = tk::NewComponent<ml::TMultiLang>(&form, "MultiLang1");
     grid.SetColCount(2);
     grid.SetRowCount(1);
@@ -109,20 +106,6 @@ TEST_F(CollectEntryTest, ListFromRowFiveOfASixRowGrid) {
   EXPECT_EQ(RowAt(7), (Row{kItem, "c", "", ""}));
   EXPECT_EQ(RowAt(8), (Row{"", "", "", ""}));
   EXPECT_EQ(RowAt(4), (Row{"", "", "", "kept"}));
-}
-
-TEST_F(CollectEntryTest, HintRowComesLast) {
-  auto* list = Add<tk::TListBox>("ListBox1");
-  list->Items().Assign(std::vector<std::string>{"a", "b", "c"});
-  list->SetHint("Pick one");
-  EXPECT_EQ(Collect(*list),
-            (Rows{{"ListBox1", "a"}, {kItem, "b"}, {kItem, "c"}, {kHint, "Pick one"}}));
-}
-
-TEST_F(CollectEntryTest, HintAloneStillBeginsWithTheComponentsRow) {
-  auto* image = Add<tk::TImage>("Image1");
-  image->SetHint("Logo");
-  EXPECT_EQ(Collect(*image), (Rows{{"Image1", ""}, {kHint, "Logo"}}));
 }
 
 TEST_F(CollectEntryTest, NothingToCollectLeavesTheGridUnchanged) {
@@ -213,193 +196,27 @@ TEST_F(CollectEntryTest, ControlStartingAtRowMinusOneIsNotTakenForTheWindow) {
   EXPECT_EQ(ml->Positions().Items(), (std::vector<std::string>{"label1,0.0.0.0,0.0.0.0"}));
 }
 
-TEST_F(CollectEntryTest, OtherWindowOwnedByTheWindowIsKeyedByItsName) {
-  auto* dialog = Add<tk::TForm>("Dialog1");
-  dialog->SetCaption("Frage");
-  EXPECT_EQ(Collect(*dialog), (Rows{{"Dialog1", "Frage"}}));
-}
-
 // --- the kinds ------------------------------------------------------------------------------
 
-TEST_F(CollectEntryTest, LabeledEditGivesItsLabelNotItsText) {
-  auto* edit = Add<tk::TLabeledEdit>("LabeledEdit1");
-  edit->EditLabel()->SetCaption("Name");
-  edit->SetText("typed");
-  EXPECT_EQ(Collect(*edit), (Rows{{"LabeledEdit1", "Name"}}));
+class CollectKindTest : public CollectEntryTest,
+                        public ::testing::WithParamInterface<CollectCase> {};
+
+std::string CaseName(const ::testing::TestParamInfo<CollectCase>& info) {
+  return info.param.name;
 }
 
-TEST_F(CollectEntryTest, ComboBoxExGivesItsTextThenItsItems) {
-  auto* combo = Add<tk::TComboBoxEx>("ComboBoxEx1");
-  combo->ItemsEx().Add()->SetCaption("one");
-  combo->ItemsEx().Add()->SetCaption("two");
-  combo->SetText("edit");
-  EXPECT_EQ(Collect(*combo), (Rows{{"ComboBoxEx1", "edit"}, {kItem, "one"}, {kItem, "two"}}));
+TEST_P(CollectKindTest, GivesTheRowsOfItsKind) {
+  const CollectCase& c = GetParam();
+  tk::TComponent* component = kindcases::PlaceKind(c.kind.made, form);
+  ASSERT_NE(component, nullptr) << c.kind.made;
+  EXPECT_EQ(ml::FindKindRow(component->ClassType()).kind->name, c.kind.row);
+  for (const kindcases::Value& v : c.setUp) kindcases::Put(*component, v);
+  if (c.prepare != nullptr) c.prepare(*component);
+  EXPECT_EQ(Collect(*component), c.rows);
 }
 
-TEST_F(CollectEntryTest, DataListAndComboGiveTheirItems) {
-  auto* list = Add<tk::TDBListBox>("DBListBox1");
-  list->Items().Assign(std::vector<std::string>{"x", "y"});
-  auto* combo = Add<tk::TDBComboBox>("DBComboBox1");
-  combo->Items().Assign(std::vector<std::string>{"p"});
-  EXPECT_EQ(Collect(*list), (Rows{{"DBListBox1", "x"}, {kItem, "y"}}));
-  EXPECT_EQ(Collect(*combo), (Rows{{"DBComboBox1", "p"}}));
-}
-
-TEST_F(CollectEntryTest, RadioGroupsGiveTheirCaptionThenTheirItems) {
-  auto* group = Add<tk::TRadioGroup>("RadioGroup1");
-  group->SetCaption("Mode");
-  group->Items().Assign(std::vector<std::string>{"fast", "safe"});
-  auto* dbGroup = Add<tk::TDBRadioGroup>("DBRadioGroup1");
-  dbGroup->SetCaption("Field");
-  dbGroup->Items().Assign(std::vector<std::string>{"yes"});
-  EXPECT_EQ(Collect(*group), (Rows{{"RadioGroup1", "Mode"}, {kItem, "fast"}, {kItem, "safe"}}));
-  EXPECT_EQ(Collect(*dbGroup), (Rows{{"DBRadioGroup1", "Field"}, {kItem, "yes"}}));
-}
-
-TEST_F(CollectEntryTest, DataGridGivesItsColumnTitles) {
-  auto* dbGrid = Add<tk::TDBGrid>("DBGrid1");
-  dbGrid->Columns().Add()->Title().SetCaption("Name");
-  dbGrid->Columns().Add()->SetFieldName("CITY");
-  EXPECT_EQ(Collect(*dbGrid), (Rows{{"DBGrid1", "Name"}, {kItem, "CITY"}}));
-}
-
-TEST_F(CollectEntryTest, FieldGivesItsDisplayLabel) {
-  auto* field = Add<tk::TField>("Field1");
-  field->SetFieldName("NAME");
-  field->SetDisplayLabel("Customer");
-  EXPECT_EQ(Collect(*field), (Rows{{"Field1", "Customer"}}));
-}
-
-TEST_F(CollectEntryTest, NavigatorGivesItsCurrentHints) {
-  auto* navigator = Add<tk::TDBNavigator>("DBNavigator1");
-  navigator->Hints().Assign(std::vector<std::string>{"first", "", "last"});
-  EXPECT_EQ(Collect(*navigator), (Rows{{"DBNavigator1", "first"}, {kItem, ""}, {kItem, "last"}}));
-}
-
-TEST_F(CollectEntryTest, ReadOnlyMemoGivesItsLines) {
-  auto* memo = Add<tk::TMemo>("Memo1");
-  memo->SetText("one\r\ntwo");
-  memo->SetReadOnly(true);
-  EXPECT_EQ(Collect(*memo), (Rows{{"Memo1", "one"}, {kItem, "two"}}));
-}
-
-TEST_F(CollectEntryTest, EditableMemoIsRefusedButKeepsItsHint) {
-  auto* memo = Add<tk::TMemo>("Memo1");
-  memo->SetText("one");
-  memo->SetHint("Notes");
-  EXPECT_EQ(Collect(*memo), (Rows{{"Memo1", ""}, {kHint, "Notes"}}));
-}
-
-TEST_F(CollectEntryTest, ValueListEditorGivesItsTitleCaptions) {
-  auto* editor = Add<tk::TValueListEditor>("ValueListEditor1");
-  EXPECT_EQ(Collect(*editor), (Rows{{"ValueListEditor1", "Key"}, {kItem, "Value"}}));
-}
-
-TEST_F(CollectEntryTest, HeaderTabsAndNotebooksGiveTheirLists) {
-  auto* header = Add<tk::THeader>("Header1");
-  header->Sections().Assign(std::vector<std::string>{"h1", "h2"});
-  auto* tabSet = Add<tk::TTabSet>("TabSet1");
-  tabSet->Tabs().Assign(std::vector<std::string>{"s1"});
-  auto* tabbed = Add<tk::TTabbedNotebook>("TabbedNotebook1");
-  tabbed->Pages().Assign(std::vector<std::string>{"p1", "p2"});
-  auto* notebook = Add<tk::TNotebook>("Notebook1");
-  notebook->Pages().Assign(std::vector<std::string>{"n1"});
-  auto* tabs = Add<tk::TTabControl>("TabControl1");
-  tabs->Tabs().Assign(std::vector<std::string>{"t1", "t2"});
-  EXPECT_EQ(Collect(*header), (Rows{{"Header1", "h1"}, {kItem, "h2"}}));
-  EXPECT_EQ(Collect(*tabSet), (Rows{{"TabSet1", "s1"}}));
-  EXPECT_EQ(Collect(*tabbed), (Rows{{"TabbedNotebook1", "p1"}, {kItem, "p2"}}));
-  EXPECT_EQ(Collect(*notebook), (Rows{{"Notebook1", "n1"}}));
-  EXPECT_EQ(Collect(*tabs), (Rows{{"TabControl1", "t1"}, {kItem, "t2"}}));
-}
-
-TEST_F(CollectEntryTest, TreeViewGivesItsNodesInPreOrder) {
-  auto* tree = Add<tk::TTreeView>("TreeView1");
-  tk::TTreeNodes& nodes = tree->Items();
-  tk::TTreeNode* a = nodes.Add(nullptr, "A");
-  nodes.Add(nullptr, "B");
-  nodes.AddChild(a, "A1");
-  tk::TTreeNode* a2 = nodes.AddChild(a, "A2");
-  nodes.AddChild(a2, "A2a");
-  EXPECT_EQ(Collect(*tree),
-            (Rows{{"TreeView1", "A"}, {kItem, "A1"}, {kItem, "A2"}, {kItem, "A2a"}, {kItem, "B"}}));
-}
-
-TEST_F(CollectEntryTest, ListViewGivesColumnsThenEachItemWithItsSubItems) {
-  auto* view = Add<tk::TListView>("ListView1");
-  view->Columns().Add()->SetCaption("File");
-  view->Columns().Add()->SetCaption("Size");
-  tk::TListItem* first = view->Items().Add();
-  first->SetCaption("a.txt");
-  first->SubItems().Add("1 KB");
-  tk::TListItem* second = view->Items().Add();
-  second->SetCaption("b.txt");
-  second->SubItems().Add("2 KB");
-  EXPECT_EQ(Collect(*view), (Rows{{"ListView1", "File"},
-                                  {kItem, "Size"},
-                                  {kItem, "a.txt"},
-                                  {kItem, "1 KB"},
-                                  {kItem, "b.txt"},
-                                  {kItem, "2 KB"}}));
-}
-
-TEST_F(CollectEntryTest, StatusBarGivesItsSimpleTextThenItsPanels) {
-  auto* bar = Add<tk::TStatusBar>("StatusBar1");
-  bar->SetSimpleText("Ready");
-  bar->Panels().Add()->SetText("p1");
-  bar->Panels().Add()->SetText("p2");
-  EXPECT_EQ(Collect(*bar), (Rows{{"StatusBar1", "Ready"}, {kItem, "p1"}, {kItem, "p2"}}));
-}
-
-TEST_F(CollectEntryTest, HeaderControlGivesItsSections) {
-  auto* header = Add<tk::THeaderControl>("HeaderControl1");
-  header->Sections().Add()->SetText("Name");
-  header->Sections().Add()->SetText("Date");
-  EXPECT_EQ(Collect(*header), (Rows{{"HeaderControl1", "Name"}, {kItem, "Date"}}));
-}
-
-TEST_F(CollectEntryTest, ComboBoxGivesItsItemsNotItsText) {
-  auto* combo = Add<tk::TComboBox>("ComboBox1");
-  combo->Items().Assign(std::vector<std::string>{"red", "green"});
-  combo->SetText("typed");
-  EXPECT_EQ(Collect(*combo), (Rows{{"ComboBox1", "red"}, {kItem, "green"}}));
-}
-
-TEST_F(CollectEntryTest, FilterComboBoxGivesItsFilter) {
-  auto* combo = Add<tk::TFilterComboBox>("FilterComboBox1");
-  combo->SetFilter("Text|*.txt");
-  EXPECT_EQ(Collect(*combo), (Rows{{"FilterComboBox1", "Text|*.txt"}}));
-}
-
-TEST_F(CollectEntryTest, FileDialogsGiveTitleThenFilter) {
-  auto* open = Add<tk::TOpenDialog>("OpenDialog1");
-  open->SetTitle("Open");
-  open->SetFilter("All|*.*");
-  auto* save = Add<tk::TSaveDialog>("SaveDialog1");
-  save->SetTitle("Save");
-  EXPECT_EQ(Collect(*open), (Rows{{"OpenDialog1", "Open"}, {kItem, "All|*.*"}}));
-  EXPECT_EQ(Collect(*save), (Rows{{"SaveDialog1", "Save"}, {kItem, ""}}));
-}
-
-TEST_F(CollectEntryTest, MenuItemGivesItsCaption) {
-  auto* item = Add<tk::TMenuItem>("File1");
-  item->SetCaption("&File");
-  EXPECT_EQ(Collect(*item), (Rows{{"File1", "&File"}}));
-}
-
-TEST_F(CollectEntryTest, OtherKindsGiveCaptionThenText) {
-  auto* both = Add<TCaptionAndText>("Both1");
-  both->caption = "cap";
-  both->text = "txt";
-  auto* button = Add<tk::TButton>("Button1");
-  button->SetCaption("OK");
-  auto* edit = Add<tk::TEdit>("Edit1");
-  edit->SetText("shown");
-  edit->SetReadOnly(true);
-  EXPECT_EQ(Collect(*both), (Rows{{"Both1", "cap"}, {kItem, "txt"}}));
-  EXPECT_EQ(Collect(*button), (Rows{{"Button1", "OK"}}));
-  EXPECT_EQ(Collect(*edit), (Rows{{"Edit1", "shown"}}));
-}
+INSTANTIATE_TEST_SUITE_P(EveryKind, CollectKindTest,
+                         ::testing::ValuesIn(collectcases::CollectCases()), CaseName);
 
 TEST_F(CollectEntryTest, ControlWithAnActionKeepsOnlyItsHint) {
   auto* button = Add<tk::TButton>("Button1");
@@ -410,14 +227,6 @@ TEST_F(CollectEntryTest, ControlWithAnActionKeepsOnlyItsHint) {
   EXPECT_EQ(Collect(*button), (Rows{{"Button1", ""}, {kHint, "Go"}}));
   ml->SetTranslateEdits(ml::teAlways);
   EXPECT_EQ(Collect(*button), (Rows{{"Button1", "OK"}, {kHint, "Go"}}));
-}
-
-TEST_F(CollectEntryTest, EmptyListsWriteNoRow) {
-  auto* list = Add<tk::TListBox>("ListBox1");
-  auto* view = Add<tk::TListView>("ListView1");
-  Collect(*list);
-  Collect(*view);
-  EXPECT_EQ(grid.RowCount(), 1);
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 // afterwards. Cases are data only, so a runner on any backend can replay them and read the
 // results back from its own controls.
 //
+// Each case names the row of the kind table (multilang/KindTable.h) that it exercises, by the
+// class the row tests, and the class of its control when that is another that goes by the row.
+//
 // A runner, for each case:
-//   1. creates a window and on it one control of class `kind`, named as its class without the
-//      leading "T" followed by "1" ("TListBox" gives "ListBox1");
+//   1. creates a window and on it one control of class `kind.made`, named as its class without
+//      the leading "T" followed by "1" ("TListBox" gives "ListBox1");
 //   2. writes the `before` values into it, in their order;
 //   3. puts a TMultiLang on the window with `table`'s languages, active and default language,
 //      DefaultEnabled and TranslateEdits, then its words;
@@ -109,9 +112,18 @@ struct Table {
   ml::TTranslateEdits translateEdits = ml::teReadOnly;
 };
 
+// A row of the kind table by its class, and the class of the control a case makes for it. Not
+// explicit: a case of the row's own class names it alone.
+struct RowKind {
+  RowKind(const char* row) : row(row), made(row) {}
+  RowKind(const char* row, const char* made) : row(row), made(made) {}
+  std::string row;
+  std::string made;
+};
+
 struct KindCase {
   std::string name;  // letters, digits and underscores: the test's name
-  std::string kind;  // the toolkit class
+  RowKind kind;
   std::vector<Value> before;
   Table table;
   int index;  // Index after the call

@@ -1,5 +1,6 @@
 #include "tests/multilang/KindCaseTest.h"
 
+#include "multilang/KindTable.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 
@@ -9,9 +10,10 @@ TEST_P(KindCaseTest, WritesTheBlockIntoTheControl) {
   const KindCase& kc = GetParam();
   tk::TForm window(nullptr);
   window.SetName("Window");
-  tk::TComponent* control = CreateKind(kc.kind, window);
-  ASSERT_NE(control, nullptr) << kc.kind;
-  control->SetName(ControlName(kc.kind));
+  tk::TComponent* control = CreateKind(kc.kind.made, window);
+  ASSERT_NE(control, nullptr) << kc.kind.made;
+  EXPECT_EQ(ml::FindKindRow(control->ClassType()).kind->name, kc.kind.row);
+  control->SetName(ControlName(kc.kind.made));
   if (auto* c = tk::DynamicCast<tk::TControl>(control); c != nullptr && !c->Is<tk::TCustomForm>()) {
     c->SetParent(&window);
   }

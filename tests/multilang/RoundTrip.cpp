@@ -14,8 +14,8 @@ namespace roundtrip {
 using kindcases::Value;
 
 tk::TComponent& Build(const RoundTripCase& c, tk::TForm& window) {
-  tk::TComponent* component = c.window ? &window : kindcases::PlaceKind(c.kind, window);
-  if (component == nullptr) throw std::logic_error("no class " + c.kind);
+  tk::TComponent* component = c.window ? &window : kindcases::PlaceKind(c.kind.made, window);
+  if (component == nullptr) throw std::logic_error("no class " + c.kind.made);
   for (const Value& v : c.texts) kindcases::Put(*component, v);
   return *component;
 }

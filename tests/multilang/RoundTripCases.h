@@ -12,8 +12,8 @@
 namespace roundtrip {
 
 struct RoundTripCase {
-  std::string name;  // letters, digits and underscores: the test's name
-  std::string kind;  // the toolkit class; "TForm" with `window` set: the window itself
+  std::string name;                     // letters, digits and underscores: the test's name
+  kindcases::RowKind kind;              // with `window` set, the window itself
   std::vector<kindcases::Value> texts;  // set up in this order; read back afterwards
   bool window = false;
 };
@@ -25,8 +25,13 @@ inline const std::vector<RoundTripCase>& RoundTripCases() {
       "\xC5\x9A"
       "cie\xC5\xBCka";  // Polish letters
   static const std::vector<RoundTripCase> cases = {
-      {"Window", "TForm", {Text(F::ControlText, "Uninstaller"), Text(F::Hint, "The window")}, true},
-      {"OwnedWindow", "TForm", {Text(F::ControlText, "Question"), Text(F::Hint, "Asks")}},
+      {"Window",
+       {"TCustomForm", "TForm"},
+       {Text(F::ControlText, "Uninstaller"), Text(F::Hint, "The window")},
+       true},
+      {"OwnedWindow",
+       {"TCustomForm", "TForm"},
+       {Text(F::ControlText, "Question"), Text(F::Hint, "Asks")}},
       {"ListBox",
        "TListBox",
        {List(F::Items, {"Alpha", "", path}), Ordinal(F::ItemIndex, 2), Text(F::Hint, "Pick one")}},
@@ -80,19 +85,21 @@ inline const std::vector<RoundTripCase>& RoundTripCases() {
       {"FilterComboBox", "TFilterComboBox", {Text(F::Filter, "Texts|*.txt|All|*.*")}},
       {"OpenDialog", "TOpenDialog", {Text(F::Title, "Open a file"), Text(F::Filter, "All|*.*")}},
       {"SaveDialog",
-       "TSaveDialog",
+       {"TOpenDialog", "TSaveDialog"},
        {Text(F::Title, "Save the file"), Text(F::Filter, "Texts|*.txt")}},
       {"MenuItem", "TMenuItem", {Text(F::ControlText, "&File"), Text(F::Hint, "Files")}},
-      // Any other kind: its "Caption" or its "Text".
-      {"Label", "TLabel", {Text(F::ControlText, path), Text(F::Hint, "Says")}},
-      {"Button", "TButton", {Text(F::ControlText, "Cancel"), Text(F::Hint, "Stops")}},
-      {"CheckBox", "TCheckBox", {Text(F::ControlText, "Always")}},
-      {"GroupBox", "TGroupBox", {Text(F::ControlText, "Options")}},
-      {"Panel", "TPanel", {Text(F::ControlText, "Area")}},
+      // The last row, any other class: its "Caption" or its "Text".
+      {"Label", {"TComponent", "TLabel"}, {Text(F::ControlText, path), Text(F::Hint, "Says")}},
+      {"Button",
+       {"TComponent", "TButton"},
+       {Text(F::ControlText, "Cancel"), Text(F::Hint, "Stops")}},
+      {"CheckBox", {"TComponent", "TCheckBox"}, {Text(F::ControlText, "Always")}},
+      {"GroupBox", {"TComponent", "TGroupBox"}, {Text(F::ControlText, "Options")}},
+      {"Panel", {"TComponent", "TPanel"}, {Text(F::ControlText, "Area")}},
       {"ReadOnlyEdit",
-       "TEdit",
+       {"TComponent", "TEdit"},
        {Text(F::ControlText, "C:\\Trelvia"), Ordinal(F::ReadOnly, 1), Text(F::Hint, "Path")}},
-      {"ImageWithOnlyAHint", "TImage", {Text(F::Hint, "Logo")}},
+      {"ImageWithOnlyAHint", {"TComponent", "TImage"}, {Text(F::Hint, "Logo")}},
   };
   return cases;
 }

@@ -2,6 +2,7 @@
 // backend.
 #include <gtest/gtest.h>
 
+#include "multilang/KindTable.h"
 #include "tests/multilang/RoundTrip.h"
 #include "tests/support/HeadlessApp.h"
 #include "toolkit/Form.h"
@@ -21,6 +22,7 @@ TEST_P(RoundTripTest, CollectedRowsGiveTheComponentItsOwnTextsBack) {
   tk::TForm window(nullptr);
   window.SetName("Window1");
   tk::TComponent& component = Build(c, window);
+  EXPECT_EQ(ml::FindKindRow(component.ClassType()).kind->name, c.kind.row);
   kindcases::ShowWith(window, component);
   ProbeMultiLang& ml = AddLocalizer(window);
 

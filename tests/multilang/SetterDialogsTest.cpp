@@ -76,6 +76,21 @@ TEST_F(SetterDialogsTest, DroppingTheActiveLanguageWithYesSwitchesToZeroFirst) {
   EXPECT_EQ(form.Caption(), "Trelvia\xC2\xAEplus Deinstaller");
 }
 
+// A handler that vetoes the switch to language 0 stops the change as a No does: removing the
+// texts anyway left ActiveLanguage beyond Languages, and later switches read other entries' texts.
+TEST_F(SetterDialogsTest, DroppingTheActiveLanguageStopsWhenTheSwitchIsVetoed) {
+  TestMultiLang& ml = Ready(3, 2);
+  const std::string caption = form.Caption();
+  ml.BeforeLanguageChange.Set([](tk::TObject*, std::uint8_t, bool& allowIt) { allowIt = false; });
+  dialogs().Answer(tk::mrYes);
+  ml.ChangeLanguageCount(2);
+  EXPECT_EQ(ml.Languages(), 3);
+  EXPECT_EQ(ml.ActiveLanguage(), 2);
+  EXPECT_EQ(Lines(ml.Words()), UninstallerTable());
+  EXPECT_EQ(form.Caption(), caption);
+  EXPECT_TRUE(switches.empty());
+}
+
 TEST_F(SetterDialogsTest, DefaultLanguageOutOfRangeIsRefused) {
   TestMultiLang& ml = Ready(3, 0);
   ml.ChangeDefaultLanguage(3);

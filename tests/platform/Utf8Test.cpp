@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "platform/Utf8.h"
 
 namespace {
@@ -19,6 +22,20 @@ TEST(Utf8Test, InvalidBytesDecodeAsReplacement) {
             std::u32string(U"a\uFFFDb"));
   EXPECT_EQ(plat::DecodeUtf8("\xC3"), std::u32string(U"\uFFFD"));            // cut short
   EXPECT_EQ(plat::DecodeUtf8("\xC0\xAF"), std::u32string(U"\uFFFD\uFFFD"));  // overlong
+}
+
+TEST(Utf8Test, FindsTheFirstByteThatIsNotUtf8) {
+  const std::pair<std::string, std::size_t> cases[] = {
+      {"", std::string::npos},
+      {"Menü " + kClef + kReplacement, std::string::npos},  // U+FFFD itself is well-formed
+      {"caf\xE9", 3},                                       // Latin-1
+      {"ab\xC3", 2},                                        // cut short
+      {"\xC0\xAF", 0},                                      // overlong
+      {"a\xED\xA0\x80", 1},                                 // a surrogate
+      {"\xF4\x90\x80\x80", 0},                              // beyond U+10FFFF
+      {"ok\xFF", 2},
+  };
+  for (const auto& [text, offset] : cases) EXPECT_EQ(plat::FirstInvalidUtf8(text), offset) << text;
 }
 
 TEST(Utf8Test, EncodeReversesDecode) {

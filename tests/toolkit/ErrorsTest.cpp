@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <optional>
+
 #include "toolkit/Errors.h"
 
 using namespace tk;
@@ -12,17 +16,40 @@ TEST(ErrorsTest, MessagesFollowTheirPatterns) {
   EXPECT_EQ(EInOutError(145).ErrorCode(), 145u);
 }
 
+struct Conversion {
+  const char* text;
+  std::optional<std::int32_t> value;  // none: the conversion error
+};
+
 TEST(ErrorsTest, StrToIntAcceptsDecimalAndHex) {
-  EXPECT_EQ(StrToInt("-11"), -11);
-  EXPECT_EQ(StrToInt("+7"), 7);
-  EXPECT_EQ(StrToInt("$FF"), 255);
-  EXPECT_EQ(StrToInt("0x10"), 16);
-  EXPECT_THROW(StrToInt(""), EConvertError);
-  EXPECT_THROW(StrToInt(" 1"), EConvertError);
-  EXPECT_THROW(StrToInt("1.5"), EConvertError);
-  EXPECT_THROW(StrToInt("99999999999"), EConvertError);
-  EXPECT_EQ(StrToIntDef("abc", 0), 0);
-  EXPECT_EQ(StrToIntDef("257", 0), 257);
+  const Conversion cases[] = {
+      {"-11", -11},
+      {"+7", 7},
+      {"$FF", 255},
+      {"0x10", 16},
+      {"$FFFFFFFF", -1},  // hexadecimal covers all 32 bits
+      {"2147483647", 2147483647},
+      {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+      {"", std::nullopt},
+      {" 1", std::nullopt},
+      {"1.5", std::nullopt},
+      {"99999999999", std::nullopt},
+      {"2147483648", std::nullopt},
+      // One bit beyond 32 once wrapped to 0.
+      {"$100000000", std::nullopt},
+      {"0x100000000", std::nullopt},
+      {"-$100000000", std::nullopt},
+  };
+  for (const Conversion& c : cases) {
+    SCOPED_TRACE(c.text);
+    if (c.value) {
+      EXPECT_EQ(StrToInt(c.text), *c.value);
+      EXPECT_EQ(StrToIntDef(c.text, 0), *c.value);
+    } else {
+      EXPECT_THROW(StrToInt(c.text), EConvertError);
+      EXPECT_EQ(StrToIntDef(c.text, 12345), 12345);
+    }
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// GDI fonts made from toolkit font descriptions.
+// GDI fonts made from toolkit font descriptions, through the native helpers' plain description so
+// that the UI driver makes the same font from the same values.
 #pragma once
 
 #include <windows.h>

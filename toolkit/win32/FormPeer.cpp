@@ -1,8 +1,11 @@
 // The form: a top-level window of the toolkit's own window class, whose client area is exactly
 // the form's client size. It hands its children's notifications back to their peers.
+#include <cstdint>
+
 #include "toolkit/Application.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"
+#include "toolkit/Saturated.h"
 #include "toolkit/win32/FormStyles.h"
 #include "toolkit/win32/MenuBarPeer.h"
 #include "toolkit/win32/Resources.h"
@@ -90,10 +93,10 @@ void FormPeer::ApplyBounds() {
   // what counts, so correct the outer size by the difference.
   RECT client{};
   GetClientRect(hwnd, &client);
-  const int dx = form_.ClientWidth() - (client.right - client.left);
-  const int dy = form_.ClientHeight() - (client.bottom - client.top);
+  const std::int64_t dx = std::int64_t{form_.ClientWidth()} - (client.right - client.left);
+  const std::int64_t dy = std::int64_t{form_.ClientHeight()} - (client.bottom - client.top);
   if (dx != 0 || dy != 0) {
-    SetWindowPos(hwnd, nullptr, 0, 0, width + dx, height + dy,
+    SetWindowPos(hwnd, nullptr, 0, 0, Saturated(width + dx), Saturated(height + dy),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
 }

@@ -1,10 +1,12 @@
 // Radio groups (plain and data-aware): a native group box with the caption and one radio button
 // per item inside, in Columns columns. The buttons do not check themselves: a click sets the
 // control's ItemIndex and the marks follow it.
+#include <cstdint>
 #include <vector>
 
 #include "toolkit/Application.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/Saturated.h"
 #include "toolkit/win32/StandardPeers.h"
 #include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/native/SimpleControls.h"
@@ -79,9 +81,9 @@ class RadioGroupPeer : public WindowPeer {
     if (count == 0) return;
     const int columns = group_.Columns();
     const int perColumn = (count + columns - 1) / columns;
-    const int buttonWidth = (group_.Width() - 10) / columns;
+    const int buttonWidth = Saturated((std::int64_t{group_.Width()} - 10) / columns);
     const int fontHeight = FontHeight();
-    const int space = group_.Height() - fontHeight - 5;
+    const int space = Saturated(std::int64_t{group_.Height()} - fontHeight - 5);
     const int buttonHeight = space / perColumn;
     const int topMargin = fontHeight + 1 + (space % perColumn) / 2;
     for (int i = 0; i < count; ++i) {

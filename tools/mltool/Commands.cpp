@@ -87,9 +87,7 @@ int Extract(const Arguments& args, Stage& stage, Output& output) {
   const LoadedWindow window(Read(formPath));
   ml::TBaseMultiLang& localizer = window.Localizer(args.component);
   const int languages = localizer.Languages();
-  const Extraction extraction =
-      LineUp(EntriesOf(localizer.Words(), languages), CollectWindowTexts(localizer), languages,
-             localizer.ActiveLanguage(), args.addNew);
+  const Extraction extraction = ExtractEntries(localizer, args.addNew);
 
   stage.file.clear();
   WriteWholeFile(csvPath, WriteTranslationFile(extraction.entries, languages));

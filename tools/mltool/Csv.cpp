@@ -1,7 +1,8 @@
 #include "tools/mltool/Csv.h"
 
 #include <cstddef>
-#include <cstdint>
+
+#include "platform/Utf8.h"
 
 namespace mltool {
 
@@ -9,43 +10,15 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-// The length of the well-formed UTF-8 sequence at `i`, or 0: no overlong forms, no surrogates,
-// nothing above U+10FFFF.
-std::size_t Utf8SequenceAt(std::string_view s, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
-  const std::uint8_t b0 = byte(i);
-  if (b0 < 0x80) return 1;
-  std::size_t n = 0;
-  std::uint32_t cp = 0;
-  if (b0 >= 0xC2 && b0 <= 0xDF) {
-    n = 2, cp = b0 & 0x1Fu;
-  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    n = 3, cp = b0 & 0x0Fu;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    n = 4, cp = b0 & 0x07u;
-  } else {
-    return 0;
-  }
-  if (i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i + k) & 0x3Fu);
-  }
-  if (n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) return 0;
-  if (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)) return 0;
-  return n;
-}
-
 // The line of the first byte that is not UTF-8, or 0.
 int FirstBadUtf8Line(std::string_view s) {
+  const std::size_t bad = plat::FirstInvalidUtf8(s);
+  if (bad == std::string_view::npos) return 0;
   int line = 1;
-  for (std::size_t i = 0; i < s.size();) {
-    const std::size_t n = Utf8SequenceAt(s, i);
-    if (n == 0) return line;
+  for (std::size_t i = 0; i < bad; ++i) {
     if (s[i] == '\n' || (s[i] == '\r' && (i + 1 == s.size() || s[i + 1] != '\n'))) ++line;
-    i += n;
   }
-  return 0;
+  return line;
 }
 
 char DetectSeparator(std::string_view s) {

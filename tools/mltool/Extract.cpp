@@ -140,7 +140,11 @@ std::vector<CollectedBlock> CollectWindowTexts(ml::TBaseMultiLang& localizer) {
     blocks.push_back(std::move(block));
   };
   collect(window, true);
-  for (int i = 0; i < window.OwnedCount(); ++i) collect(*window.OwnedComponent(i), false);
+  // A component without a name has no key that could name it in the table.
+  for (int i = 0; i < window.OwnedCount(); ++i) {
+    tk::TComponent& component = *window.OwnedComponent(i);
+    if (!component.Name().empty()) collect(component, false);
+  }
   return blocks;
 }
 
@@ -156,6 +160,12 @@ Extraction LineUp(const Entries& table, const std::vector<CollectedBlock>& colle
   aligner.Unclaimed(addNew, result.leftOut);
   result.entries = aligner.Take();
   return result;
+}
+
+Extraction ExtractEntries(ml::TBaseMultiLang& localizer, bool addNew) {
+  const int languages = localizer.Languages();
+  return LineUp(EntriesOf(localizer.Words(), languages), CollectWindowTexts(localizer), languages,
+                localizer.ActiveLanguage(), addNew);
 }
 
 }  // namespace mltool

@@ -23,7 +23,7 @@ struct CollectedBlock {
 };
 
 // Collects the texts of the component's window into an editing grid: the window first, then each
-// component it owns, in owner order. Components without texts give no block.
+// component it owns, in owner order. Components without texts or without a name give no block.
 std::vector<CollectedBlock> CollectWindowTexts(ml::TBaseMultiLang& localizer);
 
 struct Extraction {
@@ -40,5 +40,9 @@ struct Extraction {
 // empty texts in the other languages.
 Extraction LineUp(const Entries& table, const std::vector<CollectedBlock>& collected, int languages,
                   int activeLanguage, bool addNew);
+
+// The translation file's entries for the component's table and window, as extract writes them.
+// Raises ToolError when the table does not divide into whole entries.
+Extraction ExtractEntries(ml::TBaseMultiLang& localizer, bool addNew);
 
 }  // namespace mltool

@@ -73,6 +73,11 @@ Entries EntriesOf(const tk::TStrings& words, int languages) {
   }
   Entries entries;
   for (int i = 0; i < words.Count(); i += size) {
+    // A translation file's row needs its key: merge refuses one without.
+    if (words[i].empty()) {
+      throw ToolError("the window's table has an entry without a key at its line " +
+                      std::to_string(i + 1));
+    }
     Entry entry;
     entry.key = words[i];
     for (int k = 1; k < size; ++k) entry.texts.push_back(words[i + k]);

@@ -25,7 +25,7 @@ bool IsContinuationKey(std::string_view key);
 bool IsHintKey(std::string_view key);
 
 // The entries of a Words list of `languages` texts per entry. Raises ToolError when the list does
-// not divide into whole entries.
+// not divide into whole entries or an entry has an empty key.
 Entries EntriesOf(const tk::TStrings& words, int languages);
 std::vector<std::string> WordsOf(const Entries& entries);
 

@@ -1,7 +1,9 @@
 // Prepares and inspects a sample installation of the product inside Windows (or Wine), with real
 // attributes, for the run script and the end-to-end tests.
 //
-//   sampleinstall create <installdir> [options]   make an installation; options:
+//   sampleinstall create <installdir> [options]   make an installation ("C:\" plants the
+//                                                 product's directories at the drive's root);
+//                                                 options:
 //       --lang N          write "Lang=N" into the settings file (default: no Lang key)
 //       --no-ini          write no settings file
 //       --dir TEXT        the settings file's "directory" value (default: <installdir>)
@@ -122,6 +124,7 @@ int Create(int argc, wchar_t** argv) {
     else if (a == L"--bulk" && i + 1 < argc) bulk = _wtoi(argv[++i]);
     else return 2;
   }
+  while (dir.size() > 2 && dir.back() == L'\\') dir.pop_back();  // "C:\" joins as "C:"
   MakeDirs(dir);
   // The catalogue and the program directory, nested, with read-only and hidden files.
   for (const wchar_t* sub : {L"\\morlencat", L"\\zuduviv"}) {

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <charconv>
 #include <functional>
 #include <string_view>
 
+#include "tools/uidriver/FontProbe.h"
 #include "tools/uidriver/TextFormat.h"
 #include "tools/uidriver/WindowQuery.h"
 
@@ -143,6 +145,11 @@ int Answer(const Args& args, Output& output) {
   HWND button = FindButton(dialog, args[2]);
   if (button == nullptr) return NotFound(output, args[2]);
   PostMessageW(button, BM_CLICK, 0, 0);
+  // Answered once it has closed: a caller looking for the next dialog must not find this one.
+  if (WaitFor(seconds, [&] { return IsWindow(dialog) ? nullptr : dialog; }) == nullptr) {
+    output.err += "the dialog " + args[1] + " stayed open\n";
+    return kNotFound;
+  }
   return kOk;
 }
 
@@ -151,6 +158,29 @@ int Close(const Args& args, Output& output) {
   HWND window = FindTopLevel(args[1]);
   if (window == nullptr) return NotFound(output, args[1]);
   PostMessageW(window, WM_CLOSE, 0, 0);
+  return kOk;
+}
+
+int Font(const Args& args, Output& output) {
+  if (args.size() < 3) return UsageError(output);
+  int height = 0;
+  const std::string& number = args[2];
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), height);
+  if (error != std::errc() || end != number.data() + number.size()) return UsageError(output);
+  const bool bold = args.size() > 3 && args[3] == "bold";
+  const std::vector<std::string> texts(args.begin() + (bold ? 4 : 3), args.end());
+  tk::win32::native::FontDescription font;
+  font.face = args[1];
+  font.height = height;
+  font.bold = bold;
+  FaceInUse inUse;
+  if (!ProbeFont(font, texts, inUse)) return NotFound(output, args[1]);
+  output.out += Line({"font", Escape(inUse.face), inUse.kind, Number(inUse.height),
+                      Number(inUse.ascent), Number(inUse.averageWidth)});
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    output.out += Line({"text", Number(inUse.texts[i].width), Number(inUse.texts[i].missing),
+                        Escape(texts[i])});
+  }
   return kOk;
 }
 
@@ -167,7 +197,8 @@ int List(const Args& args, Output& output) {
 std::string Usage() {
   return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
          "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
-         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n";
+         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n"
+         "       | font <face> <height> [bold] [text...]\n";
 }
 
 int RunCommand(const Args& args, Output& output) {
@@ -181,6 +212,7 @@ int RunCommand(const Args& args, Output& output) {
   if (name == "answer") return Answer(args, output);
   if (name == "close") return Close(args, output);
   if (name == "list") return List(args, output);
+  if (name == "font") return Font(args, output);
   return UsageError(output);
 }
 

@@ -20,9 +20,17 @@
 //                               shows the titled window when given, and prints
 //                                 caption <caption> / static <text> ... / button <label> ...
 //   answer <caption> <label> [seconds]
-//                               waits for the dialog with this caption and presses the button.
+//                               waits for the dialog with this caption, presses the button and
+//                               waits for the dialog to close.
 //   close <title>               asks the window to close, as its close box does.
 //   list                        every visible top-level window: <class> <title>.
+//   font <face> <height> [bold] [text...]
+//                               the face the system draws this font with (height as a window
+//                               description gives it, negative for the character height), then
+//                               each text drawn on one line in it:
+//                                 font <face> <truetype|vector|bitmap> <cell height> <ascent>
+//                                      <average character width>
+//                                 text <width> <letters the face lacks> <text>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -33,15 +41,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 #include "tools/uidriver/Commands.h"
 
 int main() {
   int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  const plat::UniqueArgumentList wide(CommandLineToArgvW(GetCommandLineW(), &count));
   std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) args.push_back(plat::Narrow(wide[i]));
-  LocalFree(wide);
+  for (int i = 1; i < count; ++i) args.push_back(plat::Narrow(wide.Get()[i]));
 
   uidriver::Output output;
   const int code = uidriver::RunCommand(args, output);

@@ -135,13 +135,25 @@ TEST_F(DeleteFilesTest, ErrorEndsEveryEnclosingCall) {
   EXPECT_TRUE(fs.Exists("C:\\d\\b\\file"));
 }
 
-TEST_F(DeleteFilesTest, EnumeratesEachDirectoryOncePerPassWithoutQueries) {
-  fs.AddFile("C:\\d\\a\\1");
-  fs.AddFile("C:\\d\\a\\2");
-  fs.AddFile("C:\\d\\b\\c\\3");
-  DeleteFiles(fs, "C:\\d\\", "*.*", true);
-  EXPECT_EQ(fs.Calls(FsOp::kEnumerate), 2u * 4u);  // d, a, b, c
-  EXPECT_EQ(fs.Calls(FsOp::kGetAttributes), 0u);
+TEST_F(DeleteFilesTest, ListsEachDirectoryOnceAndWritesOnlyAttributesToClear) {
+  struct Case {
+    const char* mask;
+    std::size_t listingsPerDirectory;
+  };
+  for (const Case& c : {Case{"*.*", 1}, Case{"*", 1}, Case{"*.dat", 2}}) {
+    FakeFileSystem tree;
+    tree.AddFile("C:\\d\\a\\1.dat");
+    tree.AddFile("C:\\d\\a\\2.dat", kReadOnly);
+    tree.AddDirectory("C:\\d\\b", kDirectory | kReadOnly);
+    tree.AddFile("C:\\d\\b\\c\\3.dat");
+    DeleteFiles(tree, "C:\\d\\", c.mask, true);
+    EXPECT_FALSE(tree.Exists("C:\\d\\a")) << c.mask;
+    EXPECT_FALSE(tree.Exists("C:\\d\\b")) << c.mask;
+    EXPECT_EQ(tree.Calls(FsOp::kEnumerate), c.listingsPerDirectory * 4u) << c.mask;  // d, a, b, c
+    EXPECT_EQ(tree.Calls(FsOp::kGetAttributes), 0u) << c.mask;
+    // The read-only file and the read-only directory; nothing for the others.
+    EXPECT_EQ(tree.Calls(FsOp::kSetAttributes), 2u) << c.mask;
+  }
 }
 
 class DeleteFilesLinkTest : public DeleteFilesTest {

@@ -8,13 +8,17 @@
 #include "tests/multilang/KindCase.h"
 
 namespace tk {
+struct ClassInfo;
 class TComponent;
-}
+}  // namespace tk
 
 namespace kindcases {
 
 // Whether the Win32 backend shows a component of class `kind` natively.
+bool ShownNatively(const tk::ClassInfo& kind);
 bool ShownNatively(const std::string& kind);
+// Whether the reader knows what the native controls of a row of the kind table show.
+bool ReadsNatively(const tk::ClassInfo& row);
 
 // A value of the facet of `like`, as the component shows it. Raises an error for a component
 // that should show natively and has no native window.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "multilang/KindTable.h"
 #include "tests/multilang/win32/ShownTexts.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ComCtrls.h"
@@ -33,6 +34,12 @@ TEST_F(ShownTextsTest, ModelKindsAreNotShownNatively) {
   for (const char* kind : {"TValueListEditor", "TDBGrid", "TDBNavigator", "TNotebook", "THeader",
                            "TField", "TOpenDialog", "TSaveDialog"}) {
     EXPECT_FALSE(ShownNatively(kind)) << kind;
+  }
+}
+
+TEST_F(ShownTextsTest, RowsReadNativelyAreTheRowsShownNatively) {
+  for (const ml::KindRow& row : ml::KindRows()) {
+    EXPECT_EQ(ReadsNatively(*row.kind), ShownNatively(*row.kind)) << row.kind->name;
   }
 }
 

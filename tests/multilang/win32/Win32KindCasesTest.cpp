@@ -20,15 +20,15 @@ namespace {
 class Win32KindCaseTest : public Win32App, public ::testing::WithParamInterface<KindCase> {};
 
 std::string Win32KindCaseName(const ::testing::TestParamInfo<KindCase>& info) {
-  return info.param.name + (ShownNatively(info.param.kind) ? "" : "_ModelWithoutNativeControl");
+  return info.param.name + (ShownNatively(info.param.kind.made) ? "" : "_ModelWithoutNativeControl");
 }
 
 TEST_P(Win32KindCaseTest, WritesTheBlockIntoTheShownControl) {
   const KindCase& kc = GetParam();
   std::unique_ptr<tk::TForm> window = NewForm(420, 300);
   window->SetName("Window");
-  tk::TComponent* control = PlaceKind(kc.kind, *window);
-  ASSERT_NE(control, nullptr) << kc.kind;
+  tk::TComponent* control = PlaceKind(kc.kind.made, *window);
+  ASSERT_NE(control, nullptr) << kc.kind.made;
   for (const Value& v : kc.before) Put(*control, v);
   ShowWith(*window, *control);
   DrainMessages();

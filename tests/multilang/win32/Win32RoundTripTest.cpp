@@ -17,7 +17,7 @@ namespace {
 class Win32RoundTripTest : public Win32App, public ::testing::WithParamInterface<RoundTripCase> {};
 
 std::string CaseName(const ::testing::TestParamInfo<RoundTripCase>& info) {
-  const bool shown = kindcases::ShownNatively(info.param.kind);
+  const bool shown = kindcases::ShownNatively(info.param.kind.made);
   return info.param.name + (shown ? "" : "_ModelWithoutNativeControl");
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeClock.h"
 
 namespace {
 
@@ -157,6 +158,36 @@ TEST_F(FakeLinkTest, LinkKindDecidesHowItIsRemoved) {
   EXPECT_EQ(fs.RemoveDir("C:\\tree\\filelink"), err::kDirectory);
 }
 
+struct LinkChain {
+  int fan;     // each link's target passes through this many links of the level below
+  int levels;  // links l0 to l<levels - 1>; l0 leads to C:\d, which holds them all
+  OsError removal;
+};
+
+// The system follows at most 63 links in one path, counted over all of them. Resolving each link's
+// target on its own took time exponential in the levels of a fanning chain.
+TEST(FakeFileSystemTest, LinksAreCountedOverTheWholePath) {
+  const LinkChain cases[] = {
+      {1, 63, err::kSuccess},              // 63 links followed
+      {1, 64, err::kCantResolveFilename},  //
+      {2, 6, err::kSuccess},               // 1 + 2 + 4 + 8 + 16 + 32 = 63
+      {2, 7, err::kCantResolveFilename},   //
+      {4, 40, err::kCantResolveFilename},  // 4^40 ways through
+  };
+  for (const LinkChain& c : cases) {
+    SCOPED_TRACE(std::to_string(c.fan) + " x " + std::to_string(c.levels));
+    FakeFileSystem fs;
+    fs.AddFile("C:\\d\\file.txt");
+    fs.AddLink("C:\\d\\l0", "C:\\d", true);
+    for (int level = 1; level < c.levels; ++level) {
+      std::string target = "C:\\d";
+      for (int i = 0; i < c.fan; ++i) target += "\\l" + std::to_string(level - 1);
+      fs.AddLink("C:\\d\\l" + std::to_string(level), target, true);
+    }
+    EXPECT_EQ(fs.RemoveFile("C:\\d\\l" + std::to_string(c.levels - 1) + "\\file.txt"), c.removal);
+  }
+}
+
 TEST(FakeFileSystemTest, FailureHitsOnlyItsOperationAndPath) {
   FakeFileSystem fs;
   fs.AddFile("C:\\d\\a");
@@ -188,6 +219,69 @@ TEST(FakeFileSystemTest, LongPathNameSpellsComponentsAsCreated) {
   EXPECT_EQ(fs.LongPathName("c:\\users\\ANNA\\temp\\"), "c:\\Users\\Anna\\Temp\\");
   EXPECT_EQ(fs.LongPathName("C:\\users\\anna\\temp"), "C:\\Users\\Anna\\Temp");
   EXPECT_EQ(fs.LongPathName("C:\\users\\missing\\"), std::nullopt);
+}
+
+// Another program holds C:\d\held for a second; C:\d\other is free.
+class FakeHeldEntryTest : public ::testing::TestWithParam<HolderShares> {
+ protected:
+  FakeHeldEntryTest() {
+    fs.AddFile("C:\\d\\held");
+    fs.Hold("C:\\d\\held", std::chrono::seconds(1), GetParam());
+  }
+  bool Listed() {
+    for (const DirEntry& e : fs.Enumerate("C:\\d\\*")) {
+      if (e.name == "held") return true;
+    }
+    return false;
+  }
+  FakeClock clock;
+  FakeFileSystem fs{clock};
+};
+
+TEST_P(FakeHeldEntryTest, HolderRefusesOrDefersTheDeleteUntilItLetsGo) {
+  const bool shared = GetParam() == HolderShares::kDelete;
+  // With delete sharing the delete succeeds at once and the entry stays, pending.
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\held"), shared ? err::kSuccess : err::kSharingViolation);
+  EXPECT_EQ(fs.RemoveDir("C:\\d"), shared ? err::kDeletePending : err::kDirNotEmpty);
+  fs.AddFile("C:\\d\\other");
+  EXPECT_EQ(fs.RemoveDir("C:\\d"), err::kDirNotEmpty);
+  EXPECT_TRUE(Listed());
+  EXPECT_TRUE(fs.Exists("C:\\d\\held"));
+  if (shared) {
+    EXPECT_EQ(fs.RemoveFile("C:\\d\\held"), err::kDeletePending);
+    EXPECT_EQ(fs.SetAttributes("C:\\d\\held", 0), err::kDeletePending);
+    EXPECT_EQ(fs.GetAttributes("C:\\d\\held"), std::nullopt);
+  }
+
+  clock.Wait(std::chrono::milliseconds(999));
+  EXPECT_TRUE(Listed());
+  clock.Wait(std::chrono::milliseconds(1));
+  // A pending entry leaves with its holder; a refused one can go now.
+  EXPECT_EQ(Listed(), !shared);
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\held"), shared ? err::kFileNotFound : err::kSuccess);
+  EXPECT_FALSE(fs.Exists("C:\\d\\held"));
+  EXPECT_EQ(fs.RemoveFile("C:\\d\\other"), err::kSuccess);
+  EXPECT_EQ(fs.RemoveDir("C:\\d"), err::kSuccess);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sharing, FakeHeldEntryTest,
+                         ::testing::Values(HolderShares::kNoDelete, HolderShares::kDelete));
+
+TEST(FakeFileSystemTest, HeldDirectoryAndWhatTakesAPendingEntrysPlace) {
+  FakeClock clock;
+  FakeFileSystem fs{clock};
+  fs.AddDirectory("C:\\d\\sub");
+  fs.Hold("C:\\d\\sub", std::chrono::seconds(1), HolderShares::kDelete);
+  EXPECT_EQ(fs.RemoveDir("C:\\d\\sub"), err::kSuccess);
+  EXPECT_EQ(fs.RemoveDir("C:\\d"), err::kDeletePending);
+  clock.Wait(std::chrono::seconds(1));
+  EXPECT_EQ(fs.MakeDir("C:\\d\\sub"), err::kSuccess);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\sub"), kDirectory);
+  // Without a clock, time stands still: a hold of a second never ends.
+  FakeFileSystem still;
+  still.AddFile("C:\\f");
+  still.Hold("C:\\f", std::chrono::seconds(1));
+  EXPECT_EQ(still.RemoveFile("C:\\f"), err::kSharingViolation);
 }
 
 }  // namespace

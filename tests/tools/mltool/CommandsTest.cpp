@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/tools/mltool/ToolFixture.h"
 #include "tools/mltool/Commands.h"
@@ -57,6 +58,25 @@ TEST_F(CommandsTest, ADescriptionTheToolkitCannotReadIsReportedWithItsLine) {
   EXPECT_EQ(Run({"extract", Path("bad.form"), Path("out.csv")}), 1);
   EXPECT_NE(output.err.find("bad.form: Line 2:"), std::string::npos) << output.err;
   EXPECT_FALSE(Read("out.csv").has_value());
+}
+
+// Extract once wrote such texts into a file that merge then refused as not UTF-8.
+TEST_F(CommandsTest, ExtractAndMergeBothRefuseTextsThatAreNotUtf8) {
+  Write("latin.form",
+        "object Form1: TForm\n  object Label1: TLabel\n    Caption = \"caf\xE9\"\n"
+        "  end\nend\n");
+  Write("in.csv", "key,0,1\r\n");
+  const std::vector<std::string> commands[] = {
+      {"extract", Path("latin.form"), Path("out.csv"), "--new"},
+      {"merge", Path("latin.form"), Path("in.csv"), "--out", Path("out.form")},
+  };
+  for (const std::vector<std::string>& command : commands) {
+    EXPECT_EQ(Run(command), 1) << command[0];
+    EXPECT_NE(output.err.find("latin.form: Line 3: the string is not UTF-8"), std::string::npos)
+        << output.err;
+  }
+  EXPECT_FALSE(Read("out.csv").has_value());
+  EXPECT_FALSE(Read("out.form").has_value());
 }
 
 TEST_F(CommandsTest, AnUnknownWindowClassIsReported) {

@@ -57,6 +57,14 @@ TEST_F(CollectTest, WindowFirstThenOwnedComponentsWithTexts) {
   EXPECT_EQ(blocks[2].name, "ListBox1");
 }
 
+// No key could name it, and merge refuses rows without a key.
+TEST_F(CollectTest, ComponentsWithoutANameGiveNoBlock) {
+  tk::NewComponent<tk::TLabel>(&form, "")->SetCaption("unnamed");
+  const std::vector<CollectedBlock> blocks = CollectWindowTexts(*ml);
+  ASSERT_EQ(blocks.size(), 3u);
+  EXPECT_EQ(blocks[2].name, "ListBox1");
+}
+
 TEST_F(CollectTest, BlockRowsKeepTheirKeysAndTexts) {
   const CollectedBlock list = CollectWindowTexts(*ml)[2];
   ASSERT_EQ(list.rows.size(), 3u);

@@ -36,10 +36,29 @@ TEST(EntriesTest, WordsDivideIntoEntriesOfAKeyAndATextPerLanguage) {
   EXPECT_EQ(WordsOf(entries), words.Items());
 }
 
-TEST(EntriesTest, WordsThatAreNoWholeEntriesAreRefused) {
-  tk::TStringList words;
-  words.Assign(std::vector<std::string>{"%Form%", "a", "b", "Label1", "c"});
-  EXPECT_THROW(EntriesOf(words, 2), ToolError);
+struct RefusedTable {
+  std::vector<std::string> words;
+  const char* message;
+};
+
+// Extract refuses what merge could not take back: a row without a key is refused, and a row of
+// empty fields skipped.
+TEST(EntriesTest, WordsThatAreNoWholeEntriesOrLackAKeyAreRefused) {
+  const RefusedTable cases[] = {
+      {{"%Form%", "a", "b", "Label1", "c"}, "the window's table has 5 lines"},
+      {{"%Form%", "a", "b", "", "c", "d"}, "an entry without a key at its line 4"},
+      {{"", "", ""}, "an entry without a key at its line 1"},
+  };
+  for (const RefusedTable& c : cases) {
+    tk::TStringList words;
+    words.Assign(c.words);
+    try {
+      EntriesOf(words, 2);
+      ADD_FAILURE() << c.message << ": not refused";
+    } catch (const ToolError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
 }
 
 TEST(EntriesTest, HintKeysInAnyCapitalisationAreContinuations) {

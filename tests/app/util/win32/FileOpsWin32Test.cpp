@@ -5,6 +5,7 @@
 #include "platform/CaseFold.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "tests/support/win32/ScratchDir.h"
@@ -68,7 +69,8 @@ TEST_F(DeleteFilesWin32Test, MissingDirectoryDoesNothing) {
   EXPECT_NO_THROW(DeleteFiles(fs, scratch.Path("missing\\"), "*.*", true));
 }
 
-// Another process holds a file open without delete sharing while the test runs.
+// Another process holds a file open (without delete sharing unless a test says otherwise) while
+// the test runs.
 class HeldFileTest : public DeleteFilesWin32Test {
  protected:
   void SetUp() override {
@@ -87,7 +89,7 @@ class HeldFileTest : public DeleteFilesWin32Test {
     helper = helper.substr(0, helper.find_last_of(L'\\') + 1) + L"zova_hold_file.exe";
     std::wstring command = L"\"" + helper + L"\" \"" +
                            plat::Widen(scratch.Path("d\\sub\\held.txt")) + L"\" " + readyName +
-                           L" " + releaseName;
+                           L" " + releaseName + (sharesDelete_ ? L" share-delete" : L"");
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -95,7 +97,7 @@ class HeldFileTest : public DeleteFilesWin32Test {
                                nullptr, &startup, &info))
         << "cannot start " << plat::Narrow(helper);
     process_.Reset(info.hProcess);
-    CloseHandle(info.hThread);
+    const plat::UniqueKernelHandle thread(info.hThread);  // not waited for
     const HANDLE waits[] = {ready_.Get(), process_.Get()};
     ASSERT_EQ(WaitForMultipleObjects(2, waits, FALSE, 30000), WAIT_OBJECT_0)
         << "the helper did not open the file";
@@ -110,6 +112,8 @@ class HeldFileTest : public DeleteFilesWin32Test {
     }
     process_.Reset();
   }
+
+  bool sharesDelete_ = false;
 
  private:
   plat::UniqueKernelHandle ready_, release_, process_;
@@ -128,6 +132,30 @@ TEST_F(HeldFileTest, HeldFileMakesRecursiveDeleteRaise) {
   EXPECT_NO_THROW(DeleteFiles(fs, scratch.Path("d\\"), "*.*", true));
   EXPECT_FALSE(scratch.Exists("d\\sub"));
 }
+
+// The holder lets go during the first pause of the wait for it; the pause's window hook stands in
+// for a holder that was about to close anyway. With delete sharing, deleting the file succeeds and
+// its directory is the one that waits.
+class BrieflyHeldFileTest : public HeldFileTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  BrieflyHeldFileTest() { sharesDelete_ = GetParam(); }
+};
+
+TEST_P(BrieflyHeldFileTest, IsRemovedOnceItsHolderLetsGo) {
+  plat::Win32Clock clock;
+  int pauses = 0;
+  app::RetryPolicy retry(clock, [&] {
+    if (pauses++ == 0) Release();
+  });
+  EXPECT_NO_THROW(app::RemoveTree(fs, scratch.Path("d"), retry));
+  EXPECT_FALSE(scratch.Exists("d"));
+  EXPECT_GT(pauses, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sharing, BrieflyHeldFileTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? "DeleteShared" : "NoDeleteSharing";
+                         });
 
 // The Windows name of a Unix path, when running under Wine.
 std::optional<std::string> DosPathOf(const std::string& unixPath) {
