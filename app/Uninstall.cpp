@@ -6,9 +6,9 @@
 #include "app/uninst1.h"
 #include "app/util/FileOps.h"
 #include "app/util/bsStr.h"
+#include "base/Errors.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Errors.h"
 
 namespace app {
 
@@ -73,7 +73,7 @@ void TForm1::CleanStartMenu(RetryPolicy& retry) {
     {
       const std::unique_ptr<plat::RegistryKey> key =
           platform_.registry.OpenCurrentUserKey(kExplorerKey);
-      if (!key) throw tk::Exception("Cannot open the Explorer key");
+      if (!key) throw base::Exception("Cannot open the Explorer key");
       programs = key->ReadString("Shell Folders", "Programs").value_or("");
     }
     const std::string folder = programs + kStartMenuFolder;

@@ -1,4 +1,4 @@
-// The file system as the uninstaller sees it: a handful of primitives that map one to one onto
+// The file system as the program sees it: a handful of primitives that map one to one onto
 // system calls, and the helpers built on them. Paths are Windows paths in UTF-8.
 #pragma once
 

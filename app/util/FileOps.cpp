@@ -1,7 +1,7 @@
 #include "app/util/FileOps.h"
 
-#include "platform/Utf8.h"
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
+#include "base/Utf8.h"
 
 namespace app {
 
@@ -16,7 +16,7 @@ void RemoveLink(plat::FileSystem& fs, const std::string& path) {
   const plat::OsError code = fs.RemoveDir(path);
   if (code == plat::err::kSuccess) return;
   if (fs.RemoveFile(path) == plat::err::kSuccess) return;
-  throw tk::EInOutError(code);
+  throw base::EInOutError(code);
 }
 
 bool IsDotEntry(const std::string& name) {
@@ -45,7 +45,7 @@ void RemoveEmptied(plat::FileSystem& fs, const std::string& path, bool emptied,
     answer = fs.RemoveDir(path);
     return answer == plat::err::kDirNotEmpty && emptied ? plat::err::kDeletePending : answer;
   });
-  if (answer != plat::err::kSuccess) throw tk::EInOutError(answer);
+  if (answer != plat::err::kSuccess) throw base::EInOutError(answer);
 }
 
 void RemoveEmptiedTree(plat::FileSystem& fs, const std::string& dir, std::string_view mask,
@@ -113,7 +113,7 @@ void RemoveTree(plat::FileSystem& fs, const std::string& dir, RetryPolicy& retry
 
 std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env) {
   std::string value = env.Get("temp").value_or(std::string());
-  if (plat::Utf16Length(value) >= kTempValueLimit) value.clear();
+  if (base::Utf16Length(value) >= kTempValueLimit) value.clear();
 
   if (app::IsExistingDirectory(fs, value)) {
     const std::string joined = value + "\\";
@@ -122,7 +122,7 @@ std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env) {
   }
   if (app::IsExistingDirectory(fs, "c:\\temp")) return "c:\\temp\\";
   if (fs.MakeDir("C:\\temp") == plat::err::kSuccess) return "c:\\temp\\";
-  throw tk::Exception("Cannot create c:\\temp");
+  throw base::Exception("Cannot create c:\\temp");
 }
 
 bool IsExistingDirectory(plat::FileSystem& fs, std::string_view path) {

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "base/Utf8.h"
 #include "platform/CaseFold.h"
 #include "platform/PathResolution.h"
-#include "platform/Utf8.h"
 #include "platform/fake/Wildcard.h"
 
 namespace plat {
@@ -23,7 +23,7 @@ bool IsSeparator(char c) {
 }
 
 std::u32string Key(std::string_view name) {
-  return FoldCase(DecodeUtf8(name));
+  return FoldCase(base::DecodeUtf8(name));
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ struct FakeFileSystem::Path {
   bool trailingSeparator = false;
 
   std::string FailureKey() const {
-    std::string key = EncodeUtf8(std::u32string(1, drive));
+    std::string key = base::EncodeUtf8(std::u32string(1, drive));
     key += ':';
     for (const std::string& name : names) {
       key += '\\';

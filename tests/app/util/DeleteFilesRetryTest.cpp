@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "app/util/FileOps.h"
+#include "base/Errors.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileSystem.h"
-#include "toolkit/Errors.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct OneRun {
   OsError RemoveTree(const std::string& dir) {
     try {
       app::RemoveTree(fs, dir, retry);
-    } catch (const tk::EInOutError& e) {
+    } catch (const base::EInOutError& e) {
       return e.ErrorCode();
     }
     return err::kSuccess;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/util/FileOps.h"
+#include "base/Errors.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
-#include "toolkit/Errors.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using attr::kSystem;
 std::uint32_t RaisedCode(FakeFileSystem& fs, std::string_view dir, bool recursive) {
   try {
     DeleteFiles(fs, dir, "*.*", recursive);
-  } catch (const tk::EInOutError& e) {
+  } catch (const base::EInOutError& e) {
     return e.ErrorCode();
   }
   ADD_FAILURE() << "no input/output error raised";
@@ -129,7 +129,7 @@ TEST_F(DeleteFilesTest, ErrorEndsEveryEnclosingCall) {
   fs.Lock("C:\\d\\a\\inner\\locked");
   fs.AddFile("C:\\d\\a\\z\\file");
   fs.AddFile("C:\\d\\b\\file");
-  EXPECT_THROW(DeleteFiles(fs, "C:\\d\\", "*.*", true), tk::EInOutError);
+  EXPECT_THROW(DeleteFiles(fs, "C:\\d\\", "*.*", true), base::EInOutError);
   // "a\inner" fails first; "a\z" and "b" come later in the enumeration and are never reached.
   EXPECT_TRUE(fs.Exists("C:\\d\\a\\z\\file"));
   EXPECT_TRUE(fs.Exists("C:\\d\\b\\file"));
@@ -195,7 +195,7 @@ TEST_F(DeleteFilesLinkTest, FileLinkIsDeletedAsLink) {
 TEST_F(DeleteFilesLinkTest, UndeletableFileLinkKeepsTargetAttributes) {
   fs.AddLink("C:\\tree\\filelink", "C:\\outside\\keep.txt", false);
   fs.Lock("C:\\tree\\filelink");
-  EXPECT_THROW(DeleteFiles(fs, "C:\\tree\\", "*.*", true), tk::EInOutError);
+  EXPECT_THROW(DeleteFiles(fs, "C:\\tree\\", "*.*", true), base::EInOutError);
   EXPECT_TRUE(fs.Exists("C:\\tree\\filelink"));
   ExpectOutsideUntouched();
 }
@@ -281,16 +281,16 @@ TEST_F(GetTempDirTest, RaisesWhenCTempCannotBeCreated) {
   try {
     TempDir();
     FAIL() << "no error raised";
-  } catch (const tk::EInOutError&) {
+  } catch (const base::EInOutError&) {
     FAIL() << "wrong kind of error";
-  } catch (const tk::Exception& e) {
+  } catch (const base::Exception& e) {
     EXPECT_EQ(e.Message(), "Cannot create c:\\temp");
   }
 }
 
 TEST_F(GetTempDirTest, RaisesWhenCTempIsAFile) {
   fs.AddFile("C:\\temp");
-  EXPECT_THROW(TempDir(), tk::Exception);
+  EXPECT_THROW(TempDir(), base::Exception);
 }
 
 TEST_F(GetTempDirTest, EveryCallLooksAgain) {
