@@ -42,18 +42,24 @@ std::string Join(std::string_view dir, std::string_view name) {
 
 }  // namespace
 
-std::vector<DirEntry> Win32FileSystem::Enumerate(std::string_view pattern) {
-  std::vector<DirEntry> entries;
+Listing Win32FileSystem::Enumerate(std::string_view pattern) {
+  Listing listing;
   WIN32_FIND_DATAW data;
   // The basic information level skips the short names, which nothing here reads.
   UniqueFindHandle find(FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr,
                                          FIND_FIRST_EX_LARGE_FETCH));
-  if (!find) return entries;
+  if (!find) {
+    listing.error = LastError();
+    return listing;
+  }
   do {
-    entries.push_back({Narrow(data.cFileName), static_cast<std::uint32_t>(data.dwFileAttributes)});
+    listing.entries.push_back(
+        {Narrow(data.cFileName), static_cast<std::uint32_t>(data.dwFileAttributes)});
   } while (FindNextFileW(find.Get(), &data));
-  return entries;
+  // A listing that broke off is no whole listing.
+  if (const OsError code = LastError(); code != ERROR_NO_MORE_FILES) listing.error = code;
+  return listing;
 }
 
 OsError Win32FileSystem::RemoveFile(std::string_view path) {
@@ -75,7 +81,9 @@ OsError Win32FileSystem::RemoveDir(std::string_view path) {
 // never finds one.
 bool Win32FileSystem::OnlyPendingEntries(std::string_view dir) {
   bool pending = false;
-  for (const DirEntry& entry : Enumerate(Join(dir, "*"))) {
+  const Listing listing = Enumerate(Join(dir, "*"));
+  if (listing.error != err::kSuccess) return false;
+  for (const DirEntry& entry : listing.entries) {
     if (entry.name == "." || entry.name == "..") continue;
     if (GetFileAttributesW(Widen(Join(dir, entry.name)).c_str()) != INVALID_FILE_ATTRIBUTES ||
         LastError() != ERROR_DELETE_PENDING) {
@@ -90,10 +98,10 @@ OsError Win32FileSystem::MakeDir(std::string_view path) {
   return Result(CreateDirectoryW(Widen(path).c_str(), nullptr));
 }
 
-std::optional<std::uint32_t> Win32FileSystem::GetAttributes(std::string_view path) {
+Attributes Win32FileSystem::GetAttributes(std::string_view path) {
   const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  return static_cast<std::uint32_t>(attributes);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return Attributes{0, LastError()};
+  return Attributes{static_cast<std::uint32_t>(attributes), err::kSuccess};
 }
 
 std::optional<std::string> Win32FileSystem::LongPathName(std::string_view path) {

@@ -9,12 +9,12 @@ namespace plat {
 
 class Win32FileSystem : public FileSystem {
  public:
-  std::vector<DirEntry> Enumerate(std::string_view pattern) override;
+  Listing Enumerate(std::string_view pattern) override;
   OsError RemoveFile(std::string_view path) override;
   OsError SetAttributes(std::string_view path, std::uint32_t attributes) override;
   OsError RemoveDir(std::string_view path) override;
   OsError MakeDir(std::string_view path) override;
-  std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
+  Attributes GetAttributes(std::string_view path) override;
   std::optional<std::string> LongPathName(std::string_view path) override;
   std::optional<std::string> FullPathName(std::string_view path) override;
 

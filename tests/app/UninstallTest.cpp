@@ -1,39 +1,11 @@
 #include <algorithm>
 
 #include "tests/app/AppFixture.h"
+#include "tests/app/CallLog.h"
 
 using namespace apptest;
 
 namespace {
-
-// Passes everything to the fake and keeps the order of directory removals.
-class RemovalLog : public plat::FileSystem {
- public:
-  explicit RemovalLog(plat::FileSystem& fs) : fs_(fs) {}
-  std::vector<plat::DirEntry> Enumerate(std::string_view p) override { return fs_.Enumerate(p); }
-  plat::OsError RemoveFile(std::string_view p) override { return fs_.RemoveFile(p); }
-  plat::OsError SetAttributes(std::string_view p, std::uint32_t a) override {
-    return fs_.SetAttributes(p, a);
-  }
-  plat::OsError RemoveDir(std::string_view p) override {
-    removed.emplace_back(p);
-    return fs_.RemoveDir(p);
-  }
-  plat::OsError MakeDir(std::string_view p) override { return fs_.MakeDir(p); }
-  std::optional<std::uint32_t> GetAttributes(std::string_view p) override {
-    return fs_.GetAttributes(p);
-  }
-  std::optional<std::string> LongPathName(std::string_view p) override {
-    return fs_.LongPathName(p);
-  }
-  std::optional<std::string> FullPathName(std::string_view p) override {
-    return fs_.FullPathName(p);
-  }
-  std::vector<std::string> removed;
-
- private:
-  plat::FileSystem& fs_;
-};
 
 class UninstallTest : public AppTest {
  protected:
@@ -124,11 +96,12 @@ TEST_F(UninstallTest, AnimationRunsWhileMessagesArePumped) {
 TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
   Install();
   WriteSettingsFor(kInstall);
-  RemovalLog log(fake.fs);
+  CallLog log(fake.fs);
   app::TForm1& f = Open(fake.With(log));
   f.Button1->Click();
+  const std::vector<std::string> removed = log.Paths(plat::FsOp::kRemoveDir);
   std::vector<std::string> vlc;
-  for (const std::string& p : log.removed) {
+  for (const std::string& p : removed) {
     if (p.rfind("C:\\Trelvia\\VLC", 0) == 0) vlc.push_back(p);
   }
   ASSERT_FALSE(vlc.empty());
@@ -140,7 +113,7 @@ TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
       EXPECT_NE(vlc[j].rfind(vlc[i] + "\\", 0), 0u) << vlc[j] << " after its parent " << vlc[i];
     }
   }
-  EXPECT_EQ(log.removed.back(), std::string(kPrograms) + "\\ORX Vuvavoredir");
+  EXPECT_EQ(removed.back(), std::string(kPrograms) + "\\ORX Vuvavoredir");
 }
 
 // -- Failures of the directory stages ----------------------------------------------------------
@@ -359,7 +332,7 @@ INSTANTIATE_TEST_SUITE_P(Dirs, RefusedInstallDir,
 TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   Install();
   WriteSettingsFor(kInstall);
-  RemovalLog log(fake.fs);
+  CallLog log(fake.fs);
   app::TForm1& f = Open(fake.With(log));
   int disabledPumps = 0;
   backend.onPump = [&] {
@@ -368,7 +341,8 @@ TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   };
   f.Button1->Click();
   EXPECT_GE(disabledPumps, 4);
-  EXPECT_EQ(std::count(log.removed.begin(), log.removed.end(), "C:\\Trelvia\\VLC"), 1);
+  const std::vector<std::string> removed = log.Paths(plat::FsOp::kRemoveDir);
+  EXPECT_EQ(std::count(removed.begin(), removed.end(), "C:\\Trelvia\\VLC"), 1);
   EXPECT_TRUE(Warnings().empty());
 }
 

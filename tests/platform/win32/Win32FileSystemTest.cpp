@@ -34,27 +34,36 @@ std::uint32_t AttributesOf(const std::vector<DirEntry>& entries, std::string_vie
 TEST_F(Win32FileSystemTest, EnumerationReportsNamesAndAttributes) {
   scratch.AddFile("d\\Menü.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   scratch.AddDirectory("d\\sub", FILE_ATTRIBUTE_SYSTEM);
-  const std::vector<DirEntry> entries = fs.Enumerate(scratch.Path("d\\*.*"));
+  const std::vector<DirEntry> entries = fs.Enumerate(scratch.Path("d\\*.*")).entries;
   EXPECT_EQ(entries.size(), 4u);
   EXPECT_EQ(AttributesOf(entries, "."), attr::kDirectory);
   EXPECT_EQ(AttributesOf(entries, "Menü.txt"), attr::kReadOnly | attr::kHidden);
   EXPECT_EQ(AttributesOf(entries, "sub"), attr::kDirectory | attr::kSystem);
 }
 
-TEST_F(Win32FileSystemTest, MissingDirectoryListsNothing) {
-  EXPECT_TRUE(fs.Enumerate(scratch.Path("missing\\*.*")).empty());
-  EXPECT_TRUE(fs.Enumerate(scratch.Path("*.none")).empty());
+TEST_F(Win32FileSystemTest, ListingThatFindsNothingSaysWhy) {
+  scratch.AddFile("file");
+  const std::pair<const char*, OsError> cases[] = {
+      {"missing\\*.*", err::kPathNotFound},
+      {"*.none", err::kFileNotFound},
+  };
+  for (const auto& [pattern, error] : cases) {
+    const Listing listing = fs.Enumerate(scratch.Path(pattern));
+    EXPECT_TRUE(listing.entries.empty()) << pattern;
+    EXPECT_EQ(listing.error, error) << pattern;
+  }
+  EXPECT_NE(fs.Enumerate(scratch.Path("file\\*.*")).error, err::kSuccess);
 }
 
 TEST_F(Win32FileSystemTest, AttributesRoundTrip) {
   scratch.AddFile("f");
   const std::string path = scratch.Path("f");
   EXPECT_EQ(fs.SetAttributes(path, attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
-  EXPECT_EQ(WithoutArchive(*fs.GetAttributes(path)),
+  EXPECT_EQ(WithoutArchive(fs.GetAttributes(path).value),
             attr::kReadOnly | attr::kHidden | attr::kSystem);
   EXPECT_EQ(fs.SetAttributes(path, 0), 0u);
-  EXPECT_EQ(*fs.GetAttributes(path) & (attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
-  EXPECT_EQ(fs.GetAttributes(scratch.Path("missing")), std::nullopt);
+  EXPECT_EQ(fs.GetAttributes(path).value & (attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
+  EXPECT_EQ(fs.GetAttributes(scratch.Path("missing")).error, err::kFileNotFound);
   EXPECT_NE(fs.SetAttributes(scratch.Path("missing"), 0), 0u);
 }
 
@@ -93,7 +102,7 @@ TEST_F(Win32FileSystemTest, EntryPendingDeletionNeverAnswersAccessDenied) {
 TEST_F(Win32FileSystemTest, CreatesAndRemoves) {
   const std::string dir = scratch.Path("Ścieżka");
   EXPECT_EQ(fs.MakeDir(dir), 0u);
-  EXPECT_EQ(fs.GetAttributes(dir), attr::kDirectory);
+  EXPECT_EQ(fs.GetAttributes(dir).value, attr::kDirectory);
   EXPECT_EQ(fs.RemoveDir(dir), 0u);
   scratch.AddFile("f");
   EXPECT_EQ(fs.RemoveFile(scratch.Path("f")), 0u);
