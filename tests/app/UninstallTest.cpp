@@ -220,6 +220,23 @@ TEST_F(UninstallTest, MissingDirectoriesCountAsRemoved) {
   EXPECT_FALSE(fake.fs.Exists(kInstall));
 }
 
+// A check that fails for another reason than "not found" tells nothing: the directory is tried,
+// and the warning rests on what is left.
+class CheckThatCannotTell : public UninstallTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CheckThatCannotTell, LeavesTheDirectoryToBeRemoved) {
+  Install();
+  fake.fs.FailOn(plat::FsOp::kGetAttributes, std::string(kInstall) + GetParam(), plat::err::kCrc);
+  Start();
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dirs, CheckThatCannotTell,
+                         ::testing::Values("\\morlencat", "\\zuduviv", "\\VLC",
+                                           "\\VLC\\skins\\fonts", ""));
+
 TEST_F(UninstallTest, PartialVlcTreeRemovesWhatIsThereWithoutWarning) {
   fake.fs.AddFile(std::string(kInstall) + "\\VLC\\plugins\\a.dll");
   fake.fs.AddFile(std::string(kInstall) + "\\VLC\\vlc.exe");
