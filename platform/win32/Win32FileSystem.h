@@ -1,6 +1,7 @@
 // The file system through the W functions of the Win32 API. An entry whose delete is pending
 // answers ERROR_DELETE_PENDING rather than the access denied Windows reports for it, and so does
-// a directory that cannot be removed only because of such entries.
+// a directory that cannot be removed only because of such entries. Paths beyond MAX_PATH reach
+// the system in their "\\?\" form, and the long-path conversion answers them in that form.
 #pragma once
 
 #include "platform/FileSystem.h"

@@ -121,6 +121,30 @@ TEST_F(Win32FileSystemTest, LongPathNameExpandsShortNames) {
   EXPECT_EQ(fs.LongPathName(scratch.Path("missing\\")), std::nullopt);
 }
 
+// Windows reaches a path beyond MAX_PATH only in its "\\?\" form, which the file system makes of
+// the spellings it is given (Wine reaches them either way).
+TEST_F(Win32FileSystemTest, ReachesPathsBeyondMaxPath) {
+  std::vector<std::string> dirs{scratch.Path("Verzeichnis")};
+  while (dirs.back().size() < 2 * MAX_PATH) dirs.push_back(dirs.back() + "\\Verzeichnis");
+  for (const std::string& dir : dirs) ASSERT_EQ(fs.MakeDir(dir), 0u) << dir.size();
+  const std::string& deepest = dirs.back();
+  const std::string file = deepest + "\\f.txt";
+  UniqueFileHandle created(CreateFileW(Widen("\\\\?\\" + file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                       CREATE_NEW, 0, nullptr));
+  ASSERT_TRUE(created);
+  created.Reset();
+
+  EXPECT_EQ(AttributesOf(fs.Enumerate(deepest + "\\*.*").entries, "f.txt"), 0u);
+  EXPECT_EQ(fs.SetAttributes(file, attr::kReadOnly), 0u);
+  EXPECT_EQ(fs.RemoveFile(file), err::kAccessDenied);
+  EXPECT_EQ(fs.SetAttributes("\\\\.\\" + file, 0), 0u);
+  EXPECT_EQ(fs.GetAttributes(deepest + "\\..\\Verzeichnis\\f.txt").error, 0u);
+  EXPECT_EQ(fs.RemoveFile(file), 0u);
+  EXPECT_EQ(fs.RemoveDir(deepest), 0u);
+  EXPECT_EQ(fs.GetAttributes(deepest).error, err::kFileNotFound);
+  for (auto dir = dirs.rbegin() + 1; dir != dirs.rend(); ++dir) EXPECT_EQ(fs.RemoveDir(*dir), 0u);
+}
+
 bool UnderWine() {
   return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
