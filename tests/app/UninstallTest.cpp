@@ -255,6 +255,22 @@ TEST_F(UninstallTest, LinkInsideTheTreeLeavesItsTargetAlone) {
   EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\VLC\\plugins\\media"));
 }
 
+// The product's directories go through the link; the last stage removes the link alone, so its
+// target, and whatever of the user's lies there, stays where it is.
+TEST_F(UninstallTest, InstallationDirectoryThatIsALinkGoesAndItsTargetStays) {
+  fake.fs.AddDrive('D');
+  fake.fs.AddFile("D:\\Real\\morlencat\\table.db");
+  fake.fs.AddFile("D:\\Real\\VLC\\skins\\fonts\\font.ttf");
+  fake.fs.AddFile("D:\\Real\\notes.txt");
+  fake.fs.AddLink(kInstall, "D:\\Real", true);
+  Start();
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+  EXPECT_FALSE(fake.fs.Exists("D:\\Real\\morlencat"));
+  EXPECT_FALSE(fake.fs.Exists("D:\\Real\\VLC"));
+  EXPECT_TRUE(fake.fs.Exists("D:\\Real\\notes.txt"));
+  EXPECT_TRUE(Warnings().empty());
+}
+
 // -- Start menu and temp directory -------------------------------------------------------------
 
 TEST_F(UninstallTest, MissingProgramsValueCleansTheFolderAtTheRoot) {
