@@ -73,7 +73,11 @@ struct FakeFileSystem::Lookup {
   OsError error = err::kSuccess;
 };
 
-FakeFileSystem::FakeFileSystem() : FakeFileSystem(frozen_) {}
+// Not delegating: naming the member clock before any constructor of the object has begun is
+// undefined (UBSan reports it).
+FakeFileSystem::FakeFileSystem() : clock_(frozen_) {
+  AddDrive('C');
+}
 
 FakeFileSystem::FakeFileSystem(Clock& clock) : clock_(clock) {
   AddDrive('C');
