@@ -2,9 +2,10 @@
 // for each kind of error. After every run: nothing outside the product's places changed, the
 // warning came once exactly when something of the product stayed, the Start-menu and temp stages
 // ran (and did their work when the failure came before them), and the window closed.
+#include <algorithm>
+#include <cctype>
 #include <map>
 
-#include "platform/CaseFold.h"
 #include "tests/app/AppFixture.h"
 #include "tests/app/CallLog.h"
 
@@ -50,9 +51,12 @@ const char* const kOutside[] = {
     "D:\\Media\\keep.avi",
 };
 
-bool IsUnder(const std::string& path, const std::string& place) {
-  const std::string p = plat::FoldCase(path), q = plat::FoldCase(place);
-  return p.rfind(q, 0) == 0 && (p.size() == q.size() || p[q.size()] == '\\');
+// The paths here are ASCII.
+bool IsUnder(std::string_view path, std::string_view place) {
+  const auto same = [](char a, char b) { return std::toupper(a) == std::toupper(b); };
+  return path.size() >= place.size() &&
+         std::equal(place.begin(), place.end(), path.begin(), same) &&
+         (path.size() == place.size() || path[place.size()] == '\\');
 }
 
 bool IsNamed(const std::string& path) {
