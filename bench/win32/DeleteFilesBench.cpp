@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/util/FileOps.h"
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -71,11 +72,10 @@ double TimeRd(const std::wstring& dir) {
                       nullptr, &si, &pi)) {
     return -1;
   }
-  WaitForSingleObject(pi.hProcess, INFINITE);
-  const double elapsed = Now() - start;
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return elapsed;
+  const plat::UniqueKernelHandle thread(pi.hThread);
+  const plat::UniqueKernelHandle process(pi.hProcess);
+  WaitForSingleObject(process.Get(), INFINITE);
+  return Now() - start;
 }
 
 bool Gone(const wchar_t* path) {

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/SystemString.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace plat {
 
@@ -45,12 +46,12 @@ std::optional<std::string> Win32KnownFolders::Find(KnownFolder folder) {
   if (id == nullptr) {
     return ReadSystemString([](wchar_t* buffer, DWORD size) { return GetTempPathW(size, buffer); });
   }
-  PWSTR path = nullptr;
-  const HRESULT result = SHGetKnownFolderPath(*id, KF_FLAG_DONT_VERIFY, nullptr, &path);
-  std::optional<std::string> found;
-  if (SUCCEEDED(result)) found = Narrow(path);
-  CoTaskMemFree(path);  // also on failure, as the function's contract asks
-  return found;
+  // Given back also on failure, as the function's contract asks.
+  UniqueShellString path;
+  if (FAILED(SHGetKnownFolderPath(*id, KF_FLAG_DONT_VERIFY, nullptr, path.Receive()))) {
+    return std::nullopt;
+  }
+  return Narrow(path.Get());
 }
 
 }  // namespace plat

@@ -7,6 +7,7 @@
 
 #include "toolkit/ComCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -22,8 +23,8 @@ class AnimatePeer : public WindowPeer {
 
   ~AnimatePeer() override {
     // The clip lives in the shell library's memory: close it before the library goes.
-    SendMessageW(Handle(), ACM_STOP, 0, 0);
-    SendMessageW(Handle(), ACM_OPENW, 0, 0);
+    Native().Stop();
+    Native().Close();
   }
 
   void Apply(Aspect aspect) override {
@@ -41,11 +42,13 @@ class AnimatePeer : public WindowPeer {
   }
 
  private:
+  native::Animation Native() const { return native::Animation(Handle()); }
+
   void Open() {
-    SendMessageW(Handle(), ACM_STOP, 0, 0);
+    Native().Stop();
     const int resource = CommonAviResource(animate_.CommonAVI());
     if (resource == 0) {
-      SendMessageW(Handle(), ACM_OPENW, 0, 0);
+      Native().Close();
       return;
     }
     if (!shell_) {
@@ -53,14 +56,13 @@ class AnimatePeer : public WindowPeer {
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     }
     if (!shell_) return;
-    SendMessageW(Handle(), ACM_OPENW, reinterpret_cast<WPARAM>(shell_.Get()),
-                 reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(resource)));
+    Native().Open(shell_.Get(), resource);
     PlayOrStop();
   }
 
   void PlayOrStop() {
     if (!animate_.Active()) {
-      SendMessageW(Handle(), ACM_STOP, 0, 0);
+      Native().Stop();
       return;
     }
     // The toolkit counts frames from 1 and means "to the end" by a stop frame of 0 and "until
@@ -68,17 +70,16 @@ class AnimatePeer : public WindowPeer {
     const int from = std::max(animate_.StartFrame(), 1) - 1;
     const int to = animate_.StopFrame() > 0 ? animate_.StopFrame() - 1 : 0xFFFF;
     const int count = animate_.Repetitions() > 0 ? animate_.Repetitions() : -1;
-    if (SendMessageW(Handle(), ACM_PLAY, static_cast<WPARAM>(count), MAKELPARAM(from, to)) == 0 &&
-        to != 0xFFFF) {
+    if (!Native().Play(count, from, to) && to != 0xFFFF) {
       // A clip shorter than the asked range plays to its end.
-      SendMessageW(Handle(), ACM_PLAY, static_cast<WPARAM>(count), MAKELPARAM(from, 0xFFFF));
+      Native().Play(count, from, 0xFFFF);
     }
   }
 
   bool DrawsOnParent() const override { return true; }
 
   TAnimate& animate_;
-  ModuleHandle shell_;
+  plat::UniqueModule shell_;
 };
 
 }  // namespace

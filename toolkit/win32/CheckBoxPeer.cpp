@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -24,7 +25,7 @@ class CheckBoxPeer : public WindowPeer {
   }
 
  private:
-  void ApplyChecked() { Send(BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED); }
+  void ApplyChecked() { native::Button(Handle()).SetChecked(box_.Checked()); }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {

@@ -8,7 +8,6 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/win32/ComboBoxPeer.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
 
 namespace tk::win32 {
 
@@ -23,17 +22,14 @@ class ComboBoxExPeer : public ComboBoxPeer {
   }
 
  private:
+  native::ComboBoxEx Extended() const { return native::ComboBoxEx(Handle()); }
+
   void InsertItem(int index) override {
-    std::wstring text = Widen(combo_.ItemsEx()[index]->Caption());
-    COMBOBOXEXITEMW item{};
-    item.mask = CBEIF_TEXT;
-    item.iItem = index;
-    item.pszText = text.data();
-    Send(CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    Extended().Insert(index, combo_.ItemsEx()[index]->Caption());
   }
 
   // A drop-down list has no edit: its text is the selected item's.
-  HWND EditWindow() const override { return reinterpret_cast<HWND>(Send(CBEM_GETEDITCONTROL)); }
+  HWND EditWindow() const override { return Extended().EditControl(); }
 
   TCustomComboBoxEx& combo_;
 };

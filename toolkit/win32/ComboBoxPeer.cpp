@@ -2,7 +2,6 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
 
 namespace tk::win32 {
 
@@ -44,14 +43,14 @@ void ComboBoxPeer::Apply(Aspect aspect) {
 void ComboBoxPeer::ApplyItems(ItemList, ListChange change, int index) {
   switch (change) {
     case ListChange::Put:
-      Send(CB_DELETESTRING, static_cast<WPARAM>(index));
+      Native().Delete(index);
       InsertItem(index);
       break;
     case ListChange::Insert:
       InsertItem(index);
       break;
     case ListChange::Delete:
-      Send(CB_DELETESTRING, static_cast<WPARAM>(index));
+      Native().Delete(index);
       break;
     case ListChange::Reset:
       Reload();
@@ -60,37 +59,32 @@ void ComboBoxPeer::ApplyItems(ItemList, ListChange change, int index) {
 }
 
 void ComboBoxPeer::InsertItem(int index) {
-  const std::wstring text = Widen(combo_.Items().Get(index));
-  Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  Native().Insert(index, combo_.Items().Get(index));
 }
 
 void ComboBoxPeer::Reload() {
-  Send(CB_RESETCONTENT);
+  Native().Clear();
   const TStrings& items = combo_.Items();
   for (int i = 0; i < items.Count(); ++i) InsertItem(i);
   ApplySelection();
 }
 
 void ComboBoxPeer::ApplySelection() {
-  if (Send(CB_GETCURSEL) != static_cast<LRESULT>(combo_.ItemIndex())) {
-    Send(CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()));
-  }
+  if (Native().Selection() != combo_.ItemIndex()) Native().Select(combo_.ItemIndex());
   ApplyText();
 }
 
 // Writes only a text that differs: the edit would lose its caret to an equal one.
 void ComboBoxPeer::ApplyText() {
   HWND edit = EditWindow();
-  if (edit == nullptr) return;
-  const std::wstring text = Widen(combo_.Text());
-  if (NativeTextW(edit) != text) SetWindowTextW(edit, text.c_str());
+  if (edit != nullptr) native::Window(edit).ReplaceText(combo_.Text());
 }
 
 // The window's height includes the dropped-down list.
 void ComboBoxPeer::ApplyBounds() {
   int height = combo_.Height();
   if (combo_.Style() != csSimple) {
-    const auto item = static_cast<int>(Send(CB_GETITEMHEIGHT, 0));
+    const int item = Native().ItemHeight();
     height += combo_.DropDownCount() * (item > 0 ? item : 16);
   }
   SetWindowPos(Handle(), nullptr, combo_.Left(), combo_.Top(), combo_.Width(), height,
@@ -102,14 +96,14 @@ bool ComboBoxPeer::Notification(UINT message, WPARAM wParam, LPARAM lParam, LRES
   TCustomComboBox& combo = combo_;  // a handler may destroy this peer
   switch (HIWORD(wParam)) {
     case CBN_SELCHANGE: {
-      const auto index = static_cast<std::int32_t>(Send(CB_GETCURSEL));
+      const std::int32_t index = Native().Selection();
       Application().Guarded([&combo, index] { combo.SetItemIndex(index); });
       return true;
     }
     case CBN_EDITCHANGE: {
       HWND edit = EditWindow();
       if (edit == nullptr) return false;
-      const std::string text = NativeText(edit);
+      const std::string text = native::Window(edit).Text();
       Application().Guarded([&combo, &text] { combo.SetText(text); });
       return true;
     }

@@ -5,6 +5,7 @@
 
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/WindowPeer.h"
+#include "toolkit/win32/native/StringList.h"
 
 namespace tk::win32 {
 
@@ -28,6 +29,8 @@ class ComboBoxPeer : public WindowPeer {
   virtual HWND EditWindow() const { return Handle(); }
 
   TCustomComboBox& Combo() const { return combo_; }
+  // Every kind answers the plain combo box's messages for its list and selection.
+  native::ComboBox Native() const { return native::ComboBox(Handle()); }
 
  private:
   void Reload();

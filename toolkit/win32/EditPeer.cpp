@@ -3,7 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -32,18 +32,14 @@ class EditPeer : public WindowPeer {
   }
 
  private:
-  void ApplyReadOnly() { Send(EM_SETREADONLY, edit_.ReadOnly() ? TRUE : FALSE); }
-  void ApplyMaxLength() { Send(EM_SETLIMITTEXT, static_cast<WPARAM>(edit_.MaxLength())); }
-
-  // Writes only a text that differs: the edit would lose its caret to an equal one.
-  void ApplyText() override {
-    const std::wstring text = Widen(edit_.Text());
-    if (NativeTextW(Handle()) != text) SetWindowTextW(Handle(), text.c_str());
-  }
+  native::Edit Native() const { return native::Edit(Handle()); }
+  void ApplyReadOnly() { Native().SetReadOnly(edit_.ReadOnly()); }
+  void ApplyMaxLength() { Native().SetLimit(edit_.MaxLength()); }
+  void ApplyText() override { Native().ReplaceText(edit_.Text()); }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-      const std::string text = NativeText(Handle());
+      const std::string text = Native().Text();
       TCustomEdit& edit = edit_;  // a handler may destroy this peer
       Application().Guarded([&edit, &text] { edit.SetText(text); });
       return true;

@@ -1,35 +1,31 @@
 #include "toolkit/win32/Fonts.h"
 
-#include <algorithm>
-#include <string>
-
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/Font.h"
 
 namespace tk::win32 {
 
-LOGFONTW LogFontFor(const TFont& font) {
-  LOGFONTW lf{};
-  lf.lfHeight = font.Height();
-  lf.lfWeight = (font.Style() & fsBold) != 0 ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (font.Style() & fsItalic) != 0 ? TRUE : FALSE;
-  lf.lfUnderline = (font.Style() & fsUnderline) != 0 ? TRUE : FALSE;
-  lf.lfStrikeOut = (font.Style() & fsStrikeOut) != 0 ? TRUE : FALSE;
-  lf.lfCharSet = static_cast<BYTE>(font.CharSet());
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::wstring face = Widen(font.Name());
-  // The face name field holds 31 characters and the terminating zero.
-  const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-  std::copy_n(face.begin(), length, lf.lfFaceName);
-  lf.lfFaceName[length] = L'\0';
-  return lf;
+namespace {
+
+native::FontDescription DescriptionOf(const TFont& font) {
+  native::FontDescription description;
+  description.face = font.Name();
+  description.height = font.Height();
+  description.bold = (font.Style() & fsBold) != 0;
+  description.italic = (font.Style() & fsItalic) != 0;
+  description.underline = (font.Style() & fsUnderline) != 0;
+  description.strikeOut = (font.Style() & fsStrikeOut) != 0;
+  description.charSet = font.CharSet();
+  return description;
 }
 
-FontHandle CreateFontFor(const TFont& font) {
-  const LOGFONTW lf = LogFontFor(font);
-  return FontHandle(CreateFontIndirectW(&lf));
+}  // namespace
+
+LOGFONTW LogFontFor(const TFont& font) {
+  return native::LogFontFor(DescriptionOf(font));
+}
+
+plat::UniqueFont CreateFontFor(const TFont& font) {
+  return native::CreateFontFor(DescriptionOf(font));
 }
 
 }  // namespace tk::win32

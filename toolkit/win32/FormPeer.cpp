@@ -10,6 +10,7 @@
 #include "toolkit/win32/MenuBarPeer.h"
 #include "toolkit/win32/Resources.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -137,11 +138,10 @@ void FormPeer::RestoreFocus() {
 void FormPeer::PressFocusedButton() {
   HWND focus = GetFocus();
   if (focus == nullptr || !IsChild(Handle(), focus)) return;
-  if ((SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) ==
-      0) {
-    return;
+  const native::Button button(focus);
+  if ((button.Send(WM_GETDLGCODE) & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) != 0) {
+    button.Click();
   }
-  SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
 LRESULT CALLBACK FormPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

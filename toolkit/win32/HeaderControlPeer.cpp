@@ -6,7 +6,7 @@
 
 #include "toolkit/ComCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/Header.h"
 
 namespace tk::win32 {
 
@@ -15,11 +15,11 @@ namespace {
 int SectionFormat(std::int32_t alignment) {
   switch (alignment) {
     case taRightJustify:
-      return HDF_STRING | HDF_RIGHT;
+      return HDF_RIGHT;
     case taCenter:
-      return HDF_STRING | HDF_CENTER;
+      return HDF_CENTER;
     default:
-      return HDF_STRING | HDF_LEFT;
+      return HDF_LEFT;
   }
 }
 
@@ -41,13 +41,13 @@ class HeaderControlPeer : public WindowPeer {
   void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
-        Write(HDM_SETITEMW, index);
+        Native().Set(index, Item(index));
         break;
       case ListChange::Insert:
-        Write(HDM_INSERTITEMW, index);
+        Native().Insert(index, Item(index));
         break;
       case ListChange::Delete:
-        Send(HDM_DELETEITEM, static_cast<WPARAM>(index));
+        Native().Delete(index);
         break;
       case ListChange::Reset:
         Reload();
@@ -56,20 +56,16 @@ class HeaderControlPeer : public WindowPeer {
   }
 
  private:
+  native::Header Native() const { return native::Header(Handle()); }
+
   void Reload() {
-    for (auto n = Send(HDM_GETITEMCOUNT); n > 0; --n) Send(HDM_DELETEITEM, 0);
-    for (int i = 0; i < header_.Sections().Count(); ++i) Write(HDM_INSERTITEMW, i);
+    for (int n = Native().Count(); n > 0; --n) Native().Delete(0);
+    for (int i = 0; i < header_.Sections().Count(); ++i) Native().Insert(i, Item(i));
   }
 
-  void Write(UINT message, int index) {
+  native::HeaderItem Item(int index) const {
     const THeaderSection& section = *header_.Sections()[index];
-    std::wstring text = Widen(section.Text());
-    HDITEMW item{};
-    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-    item.pszText = text.data();
-    item.cxy = section.Width();
-    item.fmt = SectionFormat(section.Alignment());
-    Send(message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return {section.Text(), section.Width(), SectionFormat(section.Alignment())};
   }
 
   THeaderControl& header_;

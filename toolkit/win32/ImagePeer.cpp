@@ -4,6 +4,7 @@
 #include "toolkit/win32/Resources.h"
 #include "toolkit/win32/StandardPeers.h"
 #include "toolkit/win32/TransparentBitmap.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -26,14 +27,14 @@ class ImagePeer : public WindowPeer {
 
  private:
   void LoadPicture() {
-    BitmapHandle bitmap = LoadBitmapResource(image_.Picture());
+    plat::UniqueBitmap bitmap = LoadBitmapResource(image_.Picture());
     if (bitmap && image_.Transparent()) {
       WindowPeer* parent = FromHandle(GetParent(Handle()));
       const COLORREF background =
           parent != nullptr ? parent->BackgroundColor() : GetSysColor(COLOR_BTNFACE);
       bitmap = OnBackground(bitmap.Get(), background);
     }
-    SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.Get()));
+    native::StaticImage(Handle()).SetBitmap(bitmap.Get());
     // The static control keeps using the bitmap; the old one goes after the switch.
     bitmap_ = std::move(bitmap);
     // Setting a picture sizes the control to it; the control's own bounds stay.
@@ -42,7 +43,7 @@ class ImagePeer : public WindowPeer {
   bool DrawsOnParent() const override { return true; }
 
   TImage& image_;
-  BitmapHandle bitmap_;
+  plat::UniqueBitmap bitmap_;
 };
 
 }  // namespace

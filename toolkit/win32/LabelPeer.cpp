@@ -43,13 +43,11 @@ class LabelPeer : public WindowPeer {
   }
 
   int TextWidth() const {
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    const plat::UniqueWindowDc dc = plat::WindowDcOf(Handle());
+    const plat::UniqueSelection font = plat::SelectInto(dc.Get(), Native().Font());
     const std::wstring text = Widen(label_.Caption());
     RECT r{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX);
     return r.right - r.left;
   }
 

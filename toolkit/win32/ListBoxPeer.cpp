@@ -3,7 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/StringList.h"
 
 namespace tk::win32 {
 
@@ -24,7 +24,7 @@ class ListBoxPeer : public WindowPeer {
         Reload();
         break;
       case Aspect::ItemIndex:
-        Send(LB_SETCURSEL, static_cast<WPARAM>(listBox_.ItemIndex()), 0);
+        Native().Select(listBox_.ItemIndex());
         break;
       case Aspect::Kind:
         ApplyItemHeight();
@@ -39,17 +39,17 @@ class ListBoxPeer : public WindowPeer {
   void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case StringsChange::Put: {
-        const LRESULT selected = Send(LB_GETCURSEL, 0, 0);
-        Send(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        const int selected = Native().Selection();
+        Native().Delete(index);
         Insert(index);
-        if (selected == index) Send(LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        if (selected == index) Native().Select(index);
         break;
       }
       case StringsChange::Insert:
         Insert(index);
         break;
       case StringsChange::Delete:
-        Send(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        Native().Delete(index);
         break;
       case StringsChange::Reset:
         Reload();
@@ -58,23 +58,22 @@ class ListBoxPeer : public WindowPeer {
   }
 
  private:
-  void Insert(int index) {
-    const std::wstring text = Widen(listBox_.Items().Get(index));
-    Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  native::ListBox Native() const { return native::ListBox(Handle()); }
+
+  void Insert(int index) { Native().Insert(index, listBox_.Items().Get(index)); }
 
   void Reload() {
-    Send(LB_RESETCONTENT, 0, 0);
+    Native().Clear();
     const TStrings& items = listBox_.Items();
     for (int i = 0; i < items.Count(); ++i) Insert(i);
-    Send(LB_SETCURSEL, static_cast<WPARAM>(listBox_.ItemIndex()), 0);
+    Native().Select(listBox_.ItemIndex());
   }
 
-  void ApplyItemHeight() { Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(listBox_.ItemHeight(), 0)); }
+  void ApplyItemHeight() { Native().SetItemHeight(listBox_.ItemHeight()); }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {
-      const auto index = static_cast<std::int32_t>(Send(LB_GETCURSEL, 0, 0));
+      const std::int32_t index = Native().Selection();
       TCustomListBox& listBox = listBox_;
       Application().Guarded([&listBox, index] { listBox.SetItemIndex(index); });
       result = 0;

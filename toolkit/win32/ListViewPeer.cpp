@@ -11,9 +11,9 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/ListView.h"
-#include "toolkit/win32/ListViewRows.h"
 #include "toolkit/win32/StandardPeers.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/ListView.h"
 
 namespace tk::win32 {
 
@@ -47,7 +47,7 @@ class ListViewPeer : public WindowPeer {
  public:
   explicit ListViewPeer(TCustomListView& view) : WindowPeer(view), view_(view) {
     CreateChild(WC_LISTVIEWW, Style() | LVS_SHOWSELALWAYS | TabStopStyle(view), WS_EX_CLIENTEDGE);
-    Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    Native().SetExtendedStyle(LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     ApplyColumns();
     ReloadItems();
   }
@@ -56,7 +56,7 @@ class ListViewPeer : public WindowPeer {
     switch (aspect) {
       case Aspect::Kind:
       case Aspect::ReadOnly:
-        ReplaceStyle(LVS_TYPEMASK | LVS_EDITLABELS, Style());
+        Native().ReplaceStyle(LVS_TYPEMASK | LVS_EDITLABELS, Style());
         break;
       case Aspect::Items:
         ApplyColumns();
@@ -82,14 +82,14 @@ class ListViewPeer : public WindowPeer {
     switch (change) {
       case ListChange::Put:
         // A sub-item's change comes on its own.
-        SetListCell(Handle(), index, 0, view_.Items()[index]->Caption());
+        Native().SetCell(index, 0, view_.Items()[index]->Caption());
         break;
       case ListChange::Insert:
-        InsertListRow(Handle(), index, view_.Items()[index]->Caption());
+        Native().Insert(index, view_.Items()[index]->Caption());
         WriteSubItems(index);
         break;
       case ListChange::Delete:
-        Send(LVM_DELETEITEM, static_cast<WPARAM>(index));
+        Native().Delete(index);
         break;
       case ListChange::Reset:
         ReloadItems();
@@ -98,6 +98,8 @@ class ListViewPeer : public WindowPeer {
   }
 
  private:
+  native::ListView Native() const { return native::ListView(Handle()); }
+
   DWORD Style() const {
     return ViewStyleBits(view_.ViewStyle()) | (view_.ReadOnly() ? 0 : LVS_EDITLABELS);
   }
@@ -105,19 +107,19 @@ class ListViewPeer : public WindowPeer {
   // True when the number of columns changed.
   bool ApplyColumns() {
     const TListColumns& columns = view_.Columns();
-    std::vector<ColumnSpec> specs;
+    std::vector<native::ColumnSpec> specs;
     for (int i = 0; i < columns.Count(); ++i) {
       const TListColumn* c = columns[i];
       specs.push_back({c->Caption(), c->Width(), ColumnFormat(c->Alignment())});
     }
-    return ApplyListColumns(Handle(), specs);
+    return Native().SetColumns(specs);
   }
 
   void ReloadItems() {
-    Send(LVM_DELETEALLITEMS);
+    Native().Clear();
     const TListItems& items = view_.Items();
     for (int i = 0; i < items.Count(); ++i) {
-      InsertListRow(Handle(), i, items[i]->Caption());
+      Native().Insert(i, items[i]->Caption());
       WriteSubItems(i);
     }
   }
@@ -125,9 +127,9 @@ class ListViewPeer : public WindowPeer {
   // Column k + 1 shows sub-item k; columns without a sub-item are empty.
   void WriteSubItems(int index) {
     const TStrings& subItems = view_.Items()[index]->SubItems();
-    const int columns = ListColumnCount(Handle());
+    const int columns = Native().ColumnCount();
     for (int k = 1; k < columns; ++k) {
-      SetListCell(Handle(), index, k, k - 1 < subItems.Count() ? subItems[k - 1] : std::string());
+      Native().SetCell(index, k, k - 1 < subItems.Count() ? subItems[k - 1] : std::string());
     }
   }
 

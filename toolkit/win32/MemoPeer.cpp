@@ -4,7 +4,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -32,7 +32,7 @@ class MemoPeer : public WindowPeer {
                     ScrollBarStyle(memo.ScrollBars()) | TabStopStyle(memo),
                 WS_EX_CLIENTEDGE);
     ApplyReadOnly();
-    Send(EM_SETLIMITTEXT, static_cast<WPARAM>(memo_.MaxLength()));
+    Native().SetLimit(memo_.MaxLength());
   }
 
   void Apply(Aspect aspect) override {
@@ -55,37 +55,37 @@ class MemoPeer : public WindowPeer {
   void ApplyItems(ItemList, ListChange, int) override { ApplyText(); }
 
  private:
-  void ApplyReadOnly() { Send(EM_SETREADONLY, memo_.ReadOnly() ? TRUE : FALSE); }
+  native::Edit Native() const { return native::Edit(Handle()); }
+
+  void ApplyReadOnly() { Native().SetReadOnly(memo_.ReadOnly()); }
 
   void ApplyKind() {
-    Send(EM_SETLIMITTEXT, static_cast<WPARAM>(memo_.MaxLength()));
-    if (!ReplaceStyle(WS_HSCROLL | WS_VSCROLL, ScrollBarStyle(memo_.ScrollBars()))) return;
+    Native().SetLimit(memo_.MaxLength());
+    if (!Native().ReplaceStyle(WS_HSCROLL | WS_VSCROLL, ScrollBarStyle(memo_.ScrollBars()))) return;
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
-  std::wstring JoinedLines() const {
+  std::string JoinedLines() const {
     std::string text;
     const TStrings& lines = memo_.Lines();
     for (int i = 0; i < lines.Count(); ++i) {
       if (i > 0) text += "\r\n";
       text += lines[i];
     }
-    return Widen(text);
+    return text;
   }
 
   // While the user's text goes into the lines, the lines must not come back: splitting and
   // joining again would drop a line break just typed at the end.
   void ApplyText() override {
-    if (pulling_) return;
-    const std::wstring text = JoinedLines();
-    if (NativeTextW(Handle()) != text) SetWindowTextW(Handle(), text.c_str());
+    if (!pulling_) Native().ReplaceText(JoinedLines());
   }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-      if (NativeTextW(Handle()) == JoinedLines()) return true;
-      const std::string text = NativeText(Handle());
+      if (Native().Shows(JoinedLines())) return true;
+      const std::string text = Native().Text();
       pulling_ = true;
       Application().Guarded([this, &text] { memo_.SetText(text); });
       pulling_ = false;

@@ -7,10 +7,10 @@
 
 #include <vector>
 
+#include "platform/win32/UniqueHandle.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Peer.h"
-#include "toolkit/win32/UniqueHandle.h"
 
 namespace tk::win32 {
 
@@ -39,7 +39,7 @@ class MenuBarPeer : public ControlPeer {
 
   TMenu& menu_;
   HWND window_;
-  MenuHandle bar_;
+  plat::UniqueMenu bar_;
   std::vector<HMENU> holders_;  // the native menu that holds each item, in pre-order
 };
 

@@ -77,12 +77,11 @@ class PanelPeer : public WindowPeer {
     const std::wstring text = Widen(panel_.Caption());
     if (!text.empty()) {
       // The window class keeps no font of its own: the peer holds it.
-      HGDIOBJ old = SelectObject(dc, FontHandleOf());
+      const plat::UniqueSelection font = plat::SelectInto(dc, FontHandleOf());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, ColorToRgb(panel_.Font().Color()));
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-      SelectObject(dc, old);
     }
     EndPaint(Handle(), &ps);
   }

@@ -9,6 +9,7 @@
 #include "toolkit/Saturated.h"
 #include "toolkit/win32/StandardPeers.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
 
@@ -32,9 +33,7 @@ class RadioGroupPeer : public WindowPeer {
         ApplyChecks();
         break;
       case Aspect::Font:
-        for (HWND button : buttons_) {
-          SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleOf()), TRUE);
-        }
+        for (HWND button : buttons_) native::Window(button).SetFont(FontHandleOf(), true);
         Arrange();
         break;
       case Aspect::Bounds:
@@ -51,8 +50,7 @@ class RadioGroupPeer : public WindowPeer {
 
   void ApplyItems(ItemList, ListChange change, int index) override {
     if (change == ListChange::Put) {
-      SetWindowTextW(buttons_.at(static_cast<std::size_t>(index)),
-                     Widen(group_.Items()[index]).c_str());
+      native::Window(buttons_.at(static_cast<std::size_t>(index))).SetText(group_.Items()[index]);
     } else {
       // Every button moves when one comes or goes.
       Rebuild();
@@ -70,7 +68,7 @@ class RadioGroupPeer : public WindowPeer {
       HWND button = CreateWindowExW(0, L"BUTTON", Widen(items[i]).c_str(), style, 0, 0, 0, 0,
                                     Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)),
                                     GetModuleHandleW(nullptr), nullptr);
-      SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleOf()), FALSE);
+      native::Window(button).SetFont(FontHandleOf(), false);
       buttons_.push_back(button);
     }
     Arrange();
@@ -96,19 +94,16 @@ class RadioGroupPeer : public WindowPeer {
   }
 
   int FontHeight() const {
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, FontHandleOf());
+    const plat::UniqueWindowDc dc = plat::WindowDcOf(Handle());
+    const plat::UniqueSelection font = plat::SelectInto(dc.Get(), FontHandleOf());
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    GetTextMetricsW(dc.Get(), &metrics);
     return metrics.tmHeight;
   }
 
   void ApplyChecks() {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-      const bool checked = static_cast<std::int32_t>(i) == group_.ItemIndex();
-      SendMessageW(buttons_[i], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      native::Button(buttons_[i]).SetChecked(static_cast<std::int32_t>(i) == group_.ItemIndex());
     }
   }
 

@@ -30,11 +30,11 @@ std::string DecodeText(std::string_view bytes) {
   return std::string(bytes);
 }
 
-BitmapHandle LoadBitmapResource(std::string_view name) {
-  if (name.empty()) return BitmapHandle();
+plat::UniqueBitmap LoadBitmapResource(std::string_view name) {
+  if (name.empty()) return plat::UniqueBitmap();
   const std::wstring wide = Widen(name);
-  return BitmapHandle(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), wide.c_str(),
-                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return plat::UniqueBitmap(static_cast<HBITMAP>(LoadImageW(
+      GetModuleHandleW(nullptr), wide.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 HICON LoadApplicationIcon(int size) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/win32/UniqueHandle.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace tk::win32 {
 
@@ -17,7 +17,7 @@ std::optional<std::string> LoadTextResource(std::string_view name);
 // Decodes the bytes of a text resource as described above.
 std::string DecodeText(std::string_view bytes);
 // A bitmap resource of the program; empty when there is none of that name.
-BitmapHandle LoadBitmapResource(std::string_view name);
+plat::UniqueBitmap LoadBitmapResource(std::string_view name);
 // The program's icon "MAINICON" in the given size; null when it has none. Shared: never freed.
 HICON LoadApplicationIcon(int size);
 

@@ -10,22 +10,21 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/StatusBar.h"
 
 namespace tk::win32 {
 
 namespace {
 
 // The text of a part: a tab before it centres it, two put it on the right.
-std::wstring PartText(const TStatusPanel& panel) {
-  std::wstring text = Widen(panel.Text());
+std::string PartText(const TStatusPanel& panel) {
   switch (panel.Alignment()) {
     case taCenter:
-      return L"\t" + text;
+      return "\t" + panel.Text();
     case taRightJustify:
-      return L"\t\t" + text;
+      return "\t\t" + panel.Text();
     default:
-      return text;
+      return panel.Text();
   }
 }
 
@@ -65,14 +64,13 @@ class StatusBarPeer : public WindowPeer {
   }
 
  private:
-  void ApplyText() override {
-    const std::wstring text = Widen(bar_.SimpleText());
-    Send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  native::StatusBar Native() const { return native::StatusBar(Handle()); }
+
+  void ApplyText() override { Native().SetSimpleText(bar_.SimpleText()); }
 
   void ApplySimple() {
     if (!bar_.SimplePanel()) ApplyPanels();
-    Send(SB_SIMPLE, bar_.SimplePanel() ? TRUE : FALSE);
+    Native().SetSimple(bar_.SimplePanel());
     ApplyText();
   }
 
@@ -85,24 +83,21 @@ class StatusBarPeer : public WindowPeer {
       edges.push_back(right);
     }
     edges.push_back(-1);
-    Send(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    Native().SetParts(edges);
   }
 
   void ApplyPanels() {
     ApplyParts();
     const int count = bar_.Panels().Count();
-    if (count == 0) Send(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L""));
+    if (count == 0) Native().SetPartText(0, "");
     for (int i = 0; i < count; ++i) SetPartText(i);
   }
 
-  void SetPartText(int index) {
-    const std::wstring text = PartText(*bar_.Panels()[index]);
-    Send(SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-  }
+  void SetPartText(int index) { Native().SetPartText(index, PartText(*bar_.Panels()[index])); }
 
   void ApplyColor() {
     const COLORREF color = bar_.Color() == clBtnFace ? CLR_DEFAULT : ColorToRgb(bar_.Color());
-    Send(SB_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+    Native().SetBackground(color);
   }
 
   TStatusBar& bar_;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "toolkit/Grids.h"
-#include "toolkit/win32/ListViewRows.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/ListView.h"
 
 namespace tk::win32 {
 
@@ -21,8 +21,8 @@ class StringGridPeer : public WindowPeer {
     CreateChild(WC_LISTVIEWW,
                 LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS | TabStopStyle(grid),
                 WS_EX_CLIENTEDGE);
-    Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
-         LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    Native().SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+                              LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     Reload();
   }
 
@@ -50,24 +50,27 @@ class StringGridPeer : public WindowPeer {
   }
 
  private:
+  native::ListView Native() const { return native::ListView(Handle()); }
+
   void ApplyColumns() {
-    const std::vector<ColumnSpec> columns(static_cast<std::size_t>(grid_.ColCount()),
-                                          ColumnSpec{"", grid_.DefaultColWidth(), LVCFMT_LEFT});
-    ApplyListColumns(Handle(), columns);
+    const std::vector<native::ColumnSpec> columns(
+        static_cast<std::size_t>(grid_.ColCount()),
+        native::ColumnSpec{"", grid_.DefaultColWidth(), LVCFMT_LEFT});
+    Native().SetColumns(columns);
   }
 
   void Reload() {
     ApplyColumns();
-    Send(LVM_DELETEALLITEMS);
+    Native().Clear();
     for (int row = 0; row < grid_.RowCount(); ++row) {
-      InsertListRow(Handle(), row, grid_.Cells(0, row));
+      Native().Insert(row, grid_.Cells(0, row));
       WriteRow(row);
     }
   }
 
   void WriteRow(int row) {
     for (int col = 0; col < grid_.ColCount(); ++col) {
-      SetListCell(Handle(), row, col, grid_.Cells(col, row));
+      Native().SetCell(row, col, grid_.Cells(col, row));
     }
   }
 

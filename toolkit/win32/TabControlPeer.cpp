@@ -10,7 +10,7 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Tabs.h"
 #include "toolkit/win32/StandardPeers.h"
-#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/TabControl.h"
 
 namespace tk::win32 {
 
@@ -35,7 +35,7 @@ class TabControlPeer : public WindowPeer {
         ApplySelection();
         break;
       case Aspect::Kind:
-        ReplaceStyle(TCS_MULTILINE, MultiLineStyle());
+        Native().ReplaceStyle(TCS_MULTILINE, MultiLineStyle());
         Repaint();
         break;
       default:
@@ -47,13 +47,13 @@ class TabControlPeer : public WindowPeer {
   void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
-        Write(TCM_SETITEMW, index);
+        Native().Set(index, tabs_.Tabs()[index]);
         return;
       case ListChange::Insert:
-        Write(TCM_INSERTITEMW, index);
+        Native().Insert(index, tabs_.Tabs()[index]);
         break;
       case ListChange::Delete:
-        Send(TCM_DELETEITEM, static_cast<WPARAM>(index));
+        Native().Delete(index);
         break;
       case ListChange::Reset:
         Reload();
@@ -64,27 +64,21 @@ class TabControlPeer : public WindowPeer {
   }
 
  private:
+  native::TabControl Native() const { return native::TabControl(Handle()); }
+
   DWORD MultiLineStyle() const { return tabs_.MultiLine() ? TCS_MULTILINE : 0; }
 
   void Reload() {
-    Send(TCM_DELETEALLITEMS);
-    for (int i = 0; i < tabs_.Tabs().Count(); ++i) Write(TCM_INSERTITEMW, i);
+    Native().Clear();
+    for (int i = 0; i < tabs_.Tabs().Count(); ++i) Native().Insert(i, tabs_.Tabs()[i]);
     ApplySelection();
   }
 
-  void ApplySelection() { Send(TCM_SETCURSEL, static_cast<WPARAM>(tabs_.TabIndex())); }
-
-  void Write(UINT message, int index) {
-    std::wstring text = Widen(tabs_.Tabs()[index]);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    Send(message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  }
+  void ApplySelection() { Native().Select(tabs_.TabIndex()); }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
-      const auto index = static_cast<std::int32_t>(Send(TCM_GETCURSEL));
+      const std::int32_t index = Native().Selection();
       TCustomTabControl& tabs = tabs_;  // a handler may destroy this peer
       Application().Guarded([&tabs, index] { tabs.SetTabIndex(index); });
       result = 0;

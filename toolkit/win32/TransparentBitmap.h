@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include "toolkit/win32/UniqueHandle.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace tk::win32 {
 
 // A copy of `picture` with its transparent parts filled with `background`.
-BitmapHandle OnBackground(HBITMAP picture, COLORREF background);
+plat::UniqueBitmap OnBackground(HBITMAP picture, COLORREF background);
 
 }  // namespace tk::win32

@@ -16,6 +16,7 @@
 #include "toolkit/TreeView.h"
 #include "toolkit/win32/StandardPeers.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/TreeView.h"
 
 namespace tk::win32 {
 
@@ -41,7 +42,7 @@ class TreeViewPeer : public WindowPeer {
         Reload();
         break;
       case Aspect::ReadOnly:
-        ReplaceStyle(TVS_EDITLABELS, EditStyle(tree_));
+        Native().ReplaceStyle(TVS_EDITLABELS, EditStyle(tree_));
         break;
       default:
         WindowPeer::Apply(aspect);
@@ -52,7 +53,8 @@ class TreeViewPeer : public WindowPeer {
   void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
-        SetText(handles_.at(static_cast<std::size_t>(index)), tree_.Items().Item(index)->Text());
+        Native().SetText(handles_.at(static_cast<std::size_t>(index)),
+                         tree_.Items().Item(index)->Text());
         break;
       case ListChange::Insert:
         InsertNode(index);
@@ -61,7 +63,7 @@ class TreeViewPeer : public WindowPeer {
         // The node went with its children: they followed it in pre-order.
         const auto first = handles_.begin() + index;
         const auto gone = static_cast<std::ptrdiff_t>(handles_.size()) - tree_.Items().Count();
-        Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(*first));
+        Native().Delete(*first);
         handles_.erase(first, first + gone);
         break;
       }
@@ -72,8 +74,10 @@ class TreeViewPeer : public WindowPeer {
   }
 
  private:
+  native::TreeView Native() const { return native::TreeView(Handle()); }
+
   void Reload() {
-    Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    Native().Delete(TVI_ROOT);
     handles_.clear();
     const TTreeNodes& nodes = tree_.Items();
     handles_.reserve(static_cast<std::size_t>(nodes.Count()));
@@ -92,31 +96,24 @@ class TreeViewPeer : public WindowPeer {
       // The earlier sibling's subtree ends just before the node: climb from there to it.
       const TTreeNode* sibling = tree_.Items().Item(index - 1);
       while (sibling->Parent() != node->Parent()) sibling = sibling->Parent();
-      after = Native(*sibling);
+      after = ItemOf(*sibling);
     }
     HTREEITEM item = Insert(ParentHandle(*node), after, *node);
     handles_.insert(handles_.begin() + index, item);
   }
 
-  HTREEITEM Native(const TTreeNode& node) const {
+  HTREEITEM ItemOf(const TTreeNode& node) const {
     return handles_.at(static_cast<std::size_t>(node.AbsoluteIndex()));
   }
 
   HTREEITEM ParentHandle(const TTreeNode& node) const {
     const TTreeNode* parent = node.Parent();
-    return parent != nullptr ? Native(*parent) : TVI_ROOT;
+    return parent != nullptr ? ItemOf(*parent) : TVI_ROOT;
   }
 
   // Each native item knows its node, so that a reorder can find the nodes again.
   HTREEITEM Insert(HTREEITEM parent, HTREEITEM after, const TTreeNode& node) {
-    std::wstring wide = Widen(node.Text());
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = wide.data();
-    insert.item.lParam = reinterpret_cast<LPARAM>(&node);
-    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    return Native().Insert(parent, after, node.Text(), reinterpret_cast<LPARAM>(&node));
   }
 
   // When the native items are the control's nodes under the same parents, only in another order,
@@ -129,7 +126,7 @@ class TreeViewPeer : public WindowPeer {
     // has confirmed it is one of its nodes.
     std::unordered_map<LPARAM, HTREEITEM> native;
     native.reserve(handles_.size());
-    for (HTREEITEM item : handles_) native.emplace(NodeAddress(item), item);
+    for (HTREEITEM item : handles_) native.emplace(Native().Param(item), item);
     auto find = [&native](const TTreeNode* node) -> HTREEITEM {
       const auto it = native.find(reinterpret_cast<LPARAM>(node));
       return it != native.end() ? it->second : nullptr;
@@ -139,21 +136,15 @@ class TreeViewPeer : public WindowPeer {
       HTREEITEM item = find(node);
       if (item == nullptr) return false;
       HTREEITEM parent = node->Parent() != nullptr ? find(node->Parent()) : nullptr;
-      if (TreeView_GetParent(Handle(), item) != parent) return false;
+      if (Native().Parent(item) != parent) return false;
     }
-    TVSORTCB sort{};
-    sort.lpfnCompare = &InControlOrder;
-    sort.hParent = TVI_ROOT;
-    Send(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+    Native().SortChildren(TVI_ROOT, &InControlOrder);
     for (int i = 0; i < nodes.Count(); ++i) {
       const TTreeNode* node = nodes.Item(i);
       HTREEITEM item = find(node);
       handles_[static_cast<std::size_t>(i)] = item;
-      SetText(item, node->Text());
-      if (node->HasChildren()) {
-        sort.hParent = item;
-        Send(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
-      }
+      Native().SetText(item, node->Text());
+      if (node->HasChildren()) Native().SortChildren(item, &InControlOrder);
     }
     return true;
   }
@@ -162,23 +153,6 @@ class TreeViewPeer : public WindowPeer {
     const int x = reinterpret_cast<const TTreeNode*>(a)->AbsoluteIndex();
     const int y = reinterpret_cast<const TTreeNode*>(b)->AbsoluteIndex();
     return x < y ? -1 : (x > y ? 1 : 0);
-  }
-
-  LPARAM NodeAddress(HTREEITEM item) const {
-    TVITEMW tv{};
-    tv.mask = TVIF_PARAM;
-    tv.hItem = item;
-    Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-    return tv.lParam;
-  }
-
-  void SetText(HTREEITEM item, const std::string& text) {
-    std::wstring wide = Widen(text);
-    TVITEMW tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = wide.data();
-    Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
   }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/UniqueHandle.h"
 #include "toolkit/win32/DialogTemplate.h"
 #include "toolkit/win32/FileDialogs.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 // The toolkit's DialogKind::MessageBox, not the Win32 function macro.
 #undef MessageBox
@@ -63,24 +65,23 @@ HWND AddChild(HWND dialog, const wchar_t* className, const std::wstring& text, D
                                r.top, r.right - r.left, r.bottom - r.top, dialog,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  native::Window(child).SetFont(font, false);
   return child;
 }
 
 SIZE MeasureText(HWND dialog, HFONT font, const std::wstring& text) {
-  HDC dc = GetDC(dialog);
-  HGDIOBJ old = SelectObject(dc, font);
+  const plat::UniqueWindowDc dc = plat::WindowDcOf(dialog);
+  const plat::UniqueSelection selected = plat::SelectInto(dc.Get(), font);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
+  GetTextMetricsW(dc.Get(), &metrics);
   RECT r{0, 0, kMaxTextWidth, 0};
-  DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-  SelectObject(dc, old);
-  ReleaseDC(dialog, dc);
+  DrawTextW(dc.Get(), text.c_str(), -1, &r,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   return SIZE{r.right - r.left, std::max<LONG>(r.bottom - r.top, metrics.tmHeight)};
 }
 
 void Layout(HWND dialog, const DialogState& state) {
-  auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  const HFONT font = native::Window(dialog).Font();
   const std::wstring text = Widen(DialogLines(state.request.text));
   const SIZE textSize = MeasureText(dialog, font, text);
   const wchar_t* icon = IconFor(state.request);
@@ -102,10 +103,10 @@ void Layout(HWND dialog, const DialogState& state) {
   const int clientHeight = buttonsTop + kButtonHeight + kMargin;
 
   if (icon != nullptr) {
-    HWND iconWindow =
+    const native::StaticImage iconWindow(
         AddChild(dialog, L"Static", L"", SS_ICON, kIconId,
-                 RECT{kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize}, font);
-    SendMessageW(iconWindow, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)), 0);
+                 RECT{kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize}, font));
+    iconWindow.SetIcon(LoadIconW(nullptr, icon));
   }
   // A short text stands level with the middle of the icon.
   const int textTop = kMargin + (contentHeight - textSize.cy) / 2;

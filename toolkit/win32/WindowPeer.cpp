@@ -8,7 +8,6 @@
 #include "toolkit/Errors.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/Fonts.h"
-#include "toolkit/win32/Utf16.h"
 
 namespace tk::win32 {
 
@@ -253,12 +252,12 @@ void WindowPeer::ApplyBounds() {
 }
 
 void WindowPeer::ApplyText() {
-  SetWindowTextW(hwnd_, Widen(control_.Caption()).c_str());
+  Native().SetText(control_.Caption());
 }
 
 void WindowPeer::ApplyFont() {
-  FontHandle font = CreateFontFor(control_.Font());
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+  plat::UniqueFont font = CreateFontFor(control_.Font());
+  Native().SetFont(font.Get(), true);
   // The old font goes only after the window has let go of it.
   font_ = std::move(font);
 }
@@ -268,7 +267,7 @@ void WindowPeer::ApplyVisible() {
   // a hidden window visible again.
   if (redrawOff_) {
     redrawOff_ = false;
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Native().SetRedraw(true);
   }
   ShowWindow(hwnd_, control_.Visible() ? SW_SHOW : SW_HIDE);
 }
@@ -280,7 +279,7 @@ void WindowPeer::PauseRedraw() {
   // A window that is not shown has nothing to pause.
   if (redrawOff_ || !IsWindowVisible(hwnd_)) return;
   redrawOff_ = true;
-  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  Native().SetRedraw(false);
 }
 
 void WindowPeer::ApplyRedraw() {
@@ -288,17 +287,9 @@ void WindowPeer::ApplyRedraw() {
   if (self == nullptr) return;
   if (!self->RedrawDisabled() && redrawOff_) {
     redrawOff_ = false;
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Native().SetRedraw(true);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
-}
-
-bool WindowPeer::ReplaceStyle(DWORD mask, DWORD bits) {
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-  const DWORD wanted = (style & ~mask) | (bits & mask);
-  if (wanted == style) return false;
-  SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(wanted));
-  return true;
 }
 
 void WindowPeer::ApplyTabOrder() {
@@ -313,17 +304,6 @@ void WindowPeer::ApplyTabOrder() {
     SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     after = hwnd;
   }
-}
-
-std::wstring NativeTextW(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-std::string NativeText(HWND hwnd) {
-  return Narrow(NativeTextW(hwnd));
 }
 
 void WindowPeer::Repaint() {

@@ -4,11 +4,10 @@
 
 #include <windows.h>
 
-#include <string>
-
+#include "platform/win32/UniqueHandle.h"
 #include "toolkit/Control.h"
 #include "toolkit/Peer.h"
-#include "toolkit/win32/UniqueHandle.h"
+#include "toolkit/win32/native/Window.h"
 
 namespace tk::win32 {
 
@@ -63,9 +62,8 @@ class WindowPeer : public ControlPeer {
     Apply(Aspect::Items);
   }
 
-  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return SendMessageW(hwnd_, message, wParam, lParam);
-  }
+  // The native window, for the messages that every kind of window answers.
+  native::Window Native() const { return native::Window(hwnd_); }
 
   // A notification from this control that its parent received.
   virtual bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -83,8 +81,6 @@ class WindowPeer : public ControlPeer {
   void ApplyVisible();
   void ApplyRedraw();
   void ApplyTabOrder();
-  // Replaces the style bits under `mask` with `bits`. True when the style changed.
-  bool ReplaceStyle(DWORD mask, DWORD bits);
   void Repaint();
   // The window's font, for the windows that the peer adds of its own (radio buttons).
   HFONT FontHandleOf() const { return font_.Get(); }
@@ -95,17 +91,13 @@ class WindowPeer : public ControlPeer {
 
   TControl& control_;
   HWND hwnd_ = nullptr;
-  FontHandle font_;
-  BrushHandle background_;
+  plat::UniqueFont font_;
+  plat::UniqueBrush background_;
   bool redrawOff_ = false;
   bool subclassed_ = false;
 };
 
 // The window style bit that lets Tab stop at a control.
 DWORD TabStopStyle(const TControl& control);
-
-// The text of a window, as UTF-16 and as UTF-8.
-std::wstring NativeTextW(HWND hwnd);
-std::string NativeText(HWND hwnd);
 
 }  // namespace tk::win32

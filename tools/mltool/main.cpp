@@ -15,6 +15,7 @@
 #include "tools/mltool/Commands.h"
 
 #ifdef _WIN32
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 #endif
 
@@ -27,9 +28,8 @@ std::vector<std::string> Arguments(int argc, char** argv) {
   (void)argc;
   (void)argv;
   int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  for (int i = 1; i < count; ++i) args.push_back(plat::Narrow(wide[i]));
-  LocalFree(wide);
+  const plat::UniqueArgumentList wide(CommandLineToArgvW(GetCommandLineW(), &count));
+  for (int i = 1; i < count; ++i) args.push_back(plat::Narrow(wide.Get()[i]));
 #else
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 #endif

@@ -169,10 +169,10 @@ int Font(const Args& args, Output& output) {
   if (error != std::errc() || end != number.data() + number.size()) return UsageError(output);
   const bool bold = args.size() > 3 && args[3] == "bold";
   const std::vector<std::string> texts(args.begin() + (bold ? 4 : 3), args.end());
-  tk::TFont font;
-  font.SetName(args[1]);
-  font.SetHeight(height);
-  font.SetStyle(bold ? tk::fsBold : 0);
+  tk::win32::native::FontDescription font;
+  font.face = args[1];
+  font.height = height;
+  font.bold = bold;
   FaceInUse inUse;
   if (!ProbeFont(font, texts, inUse)) return NotFound(output, args[1]);
   output.out += Line({"font", Escape(inUse.face), inUse.kind, Number(inUse.height),

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "toolkit/win32/Fonts.h"
-#include "toolkit/win32/Utf16.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Utf16.h"
 
 namespace uidriver {
 
@@ -19,7 +19,7 @@ const char* KindOf(const TEXTMETRICW& metrics) {
 }
 
 TextInFace Measure(HDC dc, const std::string& text) {
-  const std::wstring wide = tk::win32::Widen(text);
+  const std::wstring wide = plat::Widen(text);
   const int length = static_cast<int>(wide.size());
   TextInFace result;
   SIZE size{};
@@ -35,28 +35,27 @@ TextInFace Measure(HDC dc, const std::string& text) {
 
 }  // namespace
 
-bool ProbeFont(const tk::TFont& font, const std::vector<std::string>& texts, FaceInUse& inUse) {
-  const tk::win32::FontHandle handle = tk::win32::CreateFontFor(font);
+bool ProbeFont(const tk::win32::native::FontDescription& font,
+               const std::vector<std::string>& texts, FaceInUse& inUse) {
+  const plat::UniqueFont handle = tk::win32::native::CreateFontFor(font);
   if (!handle) return false;
   // A memory DC on the screen: the resolution the program's windows are drawn at.
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) return false;
-  HGDIOBJ old = SelectObject(dc, handle.Get());
+  const plat::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return false;
+  const plat::UniqueSelection selected = plat::SelectInto(dc.Get(), handle.Get());
   wchar_t face[LF_FACESIZE] = {};
   TEXTMETRICW metrics{};
-  const bool ok = GetTextFaceW(dc, LF_FACESIZE, face) > 0 && GetTextMetricsW(dc, &metrics) != 0;
-  if (ok) {
-    inUse.face = tk::win32::Narrow(face);
-    inUse.kind = KindOf(metrics);
-    inUse.height = metrics.tmHeight;
-    inUse.ascent = metrics.tmAscent;
-    inUse.averageWidth = metrics.tmAveCharWidth;
-    inUse.texts.clear();
-    for (const std::string& text : texts) inUse.texts.push_back(Measure(dc, text));
+  if (GetTextFaceW(dc.Get(), LF_FACESIZE, face) == 0 || GetTextMetricsW(dc.Get(), &metrics) == 0) {
+    return false;
   }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return ok;
+  inUse.face = plat::Narrow(face);
+  inUse.kind = KindOf(metrics);
+  inUse.height = metrics.tmHeight;
+  inUse.ascent = metrics.tmAscent;
+  inUse.averageWidth = metrics.tmAveCharWidth;
+  inUse.texts.clear();
+  for (const std::string& text : texts) inUse.texts.push_back(Measure(dc.Get(), text));
+  return true;
 }
 
 }  // namespace uidriver

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Font.h"
+#include "toolkit/win32/native/Font.h"
 
 namespace uidriver {
 
@@ -25,7 +25,9 @@ struct FaceInUse {
   std::vector<TextInFace> texts;  // one per text asked about, in order
 };
 
-// False when the system cannot make the font.
-bool ProbeFont(const tk::TFont& font, const std::vector<std::string>& texts, FaceInUse& inUse);
+// False when the system cannot make the font. The font is made as the program's controls make
+// theirs, from the same description.
+bool ProbeFont(const tk::win32::native::FontDescription& font,
+               const std::vector<std::string>& texts, FaceInUse& inUse);
 
 }  // namespace uidriver

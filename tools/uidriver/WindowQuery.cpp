@@ -2,27 +2,18 @@
 
 #include <commctrl.h>
 
-#include "toolkit/win32/UniqueHandle.h"
-#include "toolkit/win32/Utf16.h"
-
-using tk::win32::Narrow;
-using tk::win32::ProcessHandle;
-using tk::win32::Widen;
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Utf16.h"
+#include "toolkit/win32/native/StatusBar.h"
+#include "toolkit/win32/native/StringList.h"
 
 namespace uidriver {
 
 namespace {
 
-constexpr UINT kTimeoutMs = 5000;
+namespace native = tk::win32::native;
 
-std::optional<LRESULT> Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, kTimeoutMs,
-                          &result) == 0) {
-    return std::nullopt;
-  }
-  return static_cast<LRESULT>(result);
-}
+constexpr native::TimeLimit kLimit{5000};
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
@@ -30,8 +21,7 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
 }
 
 void CollectChildren(HWND parent, std::vector<HWND>& into) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child : native::Window(parent).Children()) {
     into.push_back(child);
     CollectChildren(child, into);
   }
@@ -100,19 +90,12 @@ HWND FindDialog(std::string_view caption) {
 }
 
 std::string ClassOf(HWND hwnd) {
-  wchar_t name[256] = {};
-  const int length = GetClassNameW(hwnd, name, 256);
-  return Narrow(std::wstring_view(name, static_cast<std::size_t>(length > 0 ? length : 0)));
+  return native::Window(hwnd).ClassName();
 }
 
+// A window that does not answer in time shows no text.
 std::string TextOf(HWND hwnd) {
-  const auto length = Send(hwnd, WM_GETTEXTLENGTH, 0, 0);
-  if (!length || *length <= 0) return {};
-  std::wstring text(static_cast<std::size_t>(*length) + 1, L'\0');
-  const auto copied = Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  if (!copied) return {};
-  text.resize(static_cast<std::size_t>(*copied));
-  return Narrow(text);
+  return native::Window(hwnd, kLimit).Text();
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -123,7 +106,7 @@ std::vector<HWND> Descendants(HWND parent) {
 
 HWND FindButton(HWND parent, std::string_view label) {
   for (HWND hwnd : Descendants(parent)) {
-    if (lstrcmpiW(Widen(ClassOf(hwnd)).c_str(), L"Button") == 0 && SameLabel(TextOf(hwnd), label)) {
+    if (native::Window(hwnd).OfClass(L"Button") && SameLabel(TextOf(hwnd), label)) {
       return hwnd;
     }
   }
@@ -156,46 +139,48 @@ Box WorkArea() {
 }
 
 bool IsListBox(HWND hwnd) {
-  return lstrcmpiW(Widen(ClassOf(hwnd)).c_str(), L"ListBox") == 0;
+  return native::Window(hwnd).OfClass(L"ListBox");
 }
 
 bool IsStatusBar(HWND hwnd) {
-  return lstrcmpiW(Widen(ClassOf(hwnd)).c_str(), STATUSCLASSNAMEW) == 0;
+  return native::Window(hwnd).OfClass(STATUSCLASSNAMEW);
 }
 
 bool IsIconStatic(HWND hwnd) {
-  return lstrcmpiW(Widen(ClassOf(hwnd)).c_str(), L"Static") == 0 &&
-         (GetWindowLongPtrW(hwnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+  const native::Window window(hwnd);
+  return window.OfClass(L"Static") && (window.Style() & SS_TYPEMASK) == SS_ICON;
 }
 
 std::optional<int> ListCount(HWND listBox) {
-  const auto count = Send(listBox, LB_GETCOUNT, 0, 0);
-  if (!count || *count < 0) return std::nullopt;
-  return static_cast<int>(*count);
+  const native::ListBox box(listBox, kLimit);
+  const int count = box.Count();
+  if (!box.Answered() || count < 0) return std::nullopt;
+  return count;
 }
 
+// The status bar copies its text through a pointer, which the system does not carry over to
+// another process: the text goes through memory inside the bar's own process.
 std::optional<std::string> StatusText(HWND statusBar) {
-  const auto info = Send(statusBar, SB_GETTEXTLENGTHW, 0, 0);
-  if (!info) return std::nullopt;
-  const std::size_t length = LOWORD(*info);
+  const native::StatusBar bar(statusBar, kLimit);
+  const auto length = static_cast<std::size_t>(bar.PartTextLength(0));
+  if (!bar.Answered()) return std::nullopt;
   DWORD processId = 0;
   GetWindowThreadProcessId(statusBar, &processId);
-  const ProcessHandle process(
+  const plat::UniqueKernelHandle process(
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
   if (!process) return std::nullopt;
   const std::size_t bytes = (length + 1) * sizeof(wchar_t);
   const RemoteBuffer buffer(process.Get(), bytes);
   if (buffer.Address() == nullptr) return std::nullopt;
-  if (!Send(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer.Address()))) {
-    return std::nullopt;
-  }
+  bar.Send(SB_GETTEXTW, 0, buffer.Address());
+  if (!bar.Answered()) return std::nullopt;
   std::wstring text(length + 1, L'\0');
   SIZE_T read = 0;
   if (!ReadProcessMemory(process.Get(), buffer.Address(), text.data(), bytes, &read)) {
     return std::nullopt;
   }
   text.resize(length);
-  return Narrow(text);
+  return plat::Narrow(text);
 }
 
 }  // namespace uidriver

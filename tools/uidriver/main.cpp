@@ -41,15 +41,15 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/win32/Utf16.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Utf16.h"
 #include "tools/uidriver/Commands.h"
 
 int main() {
   int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  const plat::UniqueArgumentList wide(CommandLineToArgvW(GetCommandLineW(), &count));
   std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) args.push_back(tk::win32::Narrow(wide[i]));
-  LocalFree(wide);
+  for (int i = 1; i < count; ++i) args.push_back(plat::Narrow(wide.Get()[i]));
 
   uidriver::Output output;
   const int code = uidriver::RunCommand(args, output);

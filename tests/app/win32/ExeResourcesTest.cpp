@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/win32/Utf16.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Utf16.h"
 #include "version.h"
 
 namespace {
@@ -42,7 +43,7 @@ std::string StringValue(std::vector<char>& block, const std::wstring& name) {
   if (!VerQueryValueW(block.data(), path, reinterpret_cast<void**>(&value), &length)) {
     return "(missing)";
   }
-  return tk::win32::Narrow(value);
+  return plat::Narrow(value);
 }
 
 TEST(ExeResourcesTest, VersionInformationNamesTheProduct) {
@@ -60,7 +61,7 @@ TEST(ExeResourcesTest, VersionInformationNamesTheProduct) {
       {L"ProductVersion", ZOVA_VERSION_TEXT},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StringValue(block, c.name), c.value) << tk::win32::Narrow(c.name);
+    EXPECT_EQ(StringValue(block, c.name), c.value) << plat::Narrow(c.name);
   }
 }
 
@@ -87,19 +88,21 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
 }
 
 TEST(ExeResourcesTest, TheProgramsIconIsTheFirstIconGroup) {
-  HMODULE exe =
-      LoadLibraryExW(kExe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(exe, nullptr);
   std::vector<std::wstring> groups;
-  EnumResourceNamesW(exe, RT_GROUP_ICON, &CollectName, reinterpret_cast<LONG_PTR>(&groups));
-  FreeLibrary(exe);
+  {
+    const plat::UniqueModule exe(
+        LoadLibraryExW(kExe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    ASSERT_TRUE(exe);
+    EnumResourceNamesW(exe.Get(), RT_GROUP_ICON, &CollectName, reinterpret_cast<LONG_PTR>(&groups));
+  }
   ASSERT_FALSE(groups.empty());
   // Explorer shows the first group; the program's windows load it by this name.
   EXPECT_EQ(groups.front(), L"MAINICON");
   // The shell's own reading; 1 would mean the file has no icons at all.
-  HICON icon = ExtractIconW(GetModuleHandleW(nullptr), kExe, 0);
-  EXPECT_GT(reinterpret_cast<ULONG_PTR>(icon), 1u);
-  if (reinterpret_cast<ULONG_PTR>(icon) > 1) DestroyIcon(icon);
+  HICON extracted = ExtractIconW(GetModuleHandleW(nullptr), kExe, 0);
+  EXPECT_GT(reinterpret_cast<ULONG_PTR>(extracted), 1u);
+  // 1 is no handle, only the answer for a file without icons.
+  const plat::UniqueIcon icon(reinterpret_cast<ULONG_PTR>(extracted) > 1 ? extracted : nullptr);
 }
 
 }  // namespace

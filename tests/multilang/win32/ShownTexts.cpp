@@ -24,12 +24,18 @@
 #include "toolkit/TreeView.h"
 #include "toolkit/win32/PeerRegistry.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/Header.h"
+#include "toolkit/win32/native/ListView.h"
+#include "toolkit/win32/native/Menu.h"
+#include "toolkit/win32/native/StringList.h"
+#include "toolkit/win32/native/TabControl.h"
 
 namespace kindcases {
 
 namespace {
 
 using namespace tk;
+namespace native = tk::win32::native;
 
 HWND HandleOf(const TControl& control) {
   return control.Peer() != nullptr ? static_cast<HWND>(control.Peer()->NativeHandle()) : nullptr;
@@ -65,7 +71,7 @@ HMENU HoldingMenu(const TMenuItem& item) {
     throw std::logic_error(item.Name() + " hangs in no shown menu");
   }
   if (parent == menu->Items()) return static_cast<HMENU>(menu->Peer()->NativeHandle());
-  return GetSubMenu(HoldingMenu(*parent), parent->MenuIndex());
+  return native::Menu(HoldingMenu(*parent)).SubMenu(parent->MenuIndex());
 }
 
 // The descriptions of a filter, which a filter combo box lists.
@@ -93,7 +99,7 @@ std::string Joined(const Texts& texts) {
 // A filter combo box lists only the descriptions of its filter: when they are the model's, the
 // model's filter stands for what it shows.
 void ReadShownFilter(const TComponent& c, Value& v) {
-  const Texts items = shown::ComboItems(Hwnd(c));
+  const Texts items = native::ComboBox(Hwnd(c)).Items();
   const std::string& filter = static_cast<const TFilterComboBox&>(c).Filter();
   v.texts = {items == FilterDescriptions(filter) ? filter
                                                  : "(the list shows: " + Joined(items) + ")"};
@@ -102,17 +108,17 @@ void ReadShownFilter(const TComponent& c, Value& v) {
 // Sub-item k shows in column k + 1. How many sub-items an item has does not show, nor do those
 // beyond the last column: the model tells both.
 void ReadShownSubItems(const TComponent& c, Value& v) {
-  const HWND hwnd = Hwnd(c);
-  const int columns = static_cast<int>(shown::ListViewColumns(hwnd).size());
+  const native::ListView list(Hwnd(c));
+  const int columns = static_cast<int>(list.Columns().size());
   v.texts = static_cast<const TListView&>(c).Items()[v.number]->SubItems().Items();
   for (int k = 0; k < static_cast<int>(v.texts.size()) && k + 1 < columns; ++k) {
-    v.texts[static_cast<std::size_t>(k)] = shown::ListViewCell(hwnd, v.number, k + 1);
+    v.texts[static_cast<std::size_t>(k)] = list.Cell(v.number, k + 1);
   }
 }
 
 void ReadShownMenuItem(const TComponent& c, Value& v) {
   const auto& item = static_cast<const TMenuItem&>(c);
-  v.texts = {shown::MenuItemText(HoldingMenu(item), item.MenuIndex())};
+  v.texts = {native::Menu(HoldingMenu(item)).ItemText(item.MenuIndex())};
 }
 
 struct ShownFacet {
@@ -131,6 +137,12 @@ ShownFacet NumberOf(Facet facet, int (*read)(HWND)) {
   return {facet, [read](const TComponent& c, Value& v) { v.number = read(Hwnd(c)); }};
 }
 
+// A reader of the window through the native-control helper `Control`, for the readers above.
+template <class Control, auto Read>
+auto Through(HWND hwnd) {
+  return (Control(hwnd).*Read)();
+}
+
 template <class T>
 const ClassInfo* Row() {
   return &T::StaticClass();
@@ -140,43 +152,48 @@ const ClassInfo* Row() {
 // of a control. Every row whose class shows natively has its entry, and only those.
 const std::map<const ClassInfo*, ShownFacets>& ShownRows() {
   static const auto rows = [] {
-    const ShownFacets listBox = {TextsOf(Facet::Items, shown::ListBoxItems),
-                                 NumberOf(Facet::ItemIndex, shown::ListBoxSelection)};
-    const ShownFacets comboBox = {TextsOf(Facet::Items, shown::ComboItems),
-                                  NumberOf(Facet::ItemIndex, shown::ComboSelection)};
+    const ShownFacets listBox = {
+        TextsOf(Facet::Items, Through<native::ListBox, &native::ListBox::Items>),
+        NumberOf(Facet::ItemIndex, Through<native::ListBox, &native::ListBox::Selection>)};
+    // An extended combo box answers the plain combo box's request for its selection.
+    const auto comboSelection =
+        NumberOf(Facet::ItemIndex, Through<native::ComboBox, &native::ComboBox::Selection>);
+    const ShownFacets comboBox = {
+        TextsOf(Facet::Items, Through<native::ComboBox, &native::ComboBox::Items>), comboSelection};
     const ShownFacets radioGroup = {TextsOf(Facet::Items, shown::RadioButtonTexts),
                                     NumberOf(Facet::ItemIndex, shown::CheckedRadioButton)};
+    Texts (*const tabTexts)(HWND) = Through<native::TabControl, &native::TabControl::Texts>;
     return std::map<const ClassInfo*, ShownFacets>{
         {Row<TListBox>(), listBox},
         {Row<TLabeledEdit>(),
          {{Facet::EditLabel,
            [](const TComponent& c, Value& v) {
              const TBoundLabel& label = *static_cast<const TLabeledEdit&>(c).EditLabel();
-             v.texts = {shown::WindowText(RequiredHandle(label))};
+             v.texts = {native::Window(RequiredHandle(label)).Text()};
            }}}},
         {Row<TComboBoxEx>(),
          {TextOf(Facet::ControlText, shown::ComboExText),
-          TextsOf(Facet::Items, shown::ComboExItems),
-          NumberOf(Facet::ItemIndex, shown::ComboSelection)}},
+          TextsOf(Facet::Items, Through<native::ComboBoxEx, &native::ComboBoxEx::Items>),
+          comboSelection}},
         {Row<TDBListBox>(), listBox},
         {Row<TDBRadioGroup>(), radioGroup},
         {Row<TDBComboBox>(), comboBox},
         {Row<TCustomForm>(), {}},
         {Row<TRadioGroup>(), radioGroup},
         {Row<TMemo>(), {TextsOf(Facet::Lines, shown::EditLines)}},
-        {Row<TTabSet>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
-        {Row<TTabbedNotebook>(), {TextsOf(Facet::Pages, shown::TabItems)}},
-        {Row<TTabControl>(), {TextsOf(Facet::Tabs, shown::TabItems)}},
+        {Row<TTabSet>(), {TextsOf(Facet::Tabs, tabTexts)}},
+        {Row<TTabbedNotebook>(), {TextsOf(Facet::Pages, tabTexts)}},
+        {Row<TTabControl>(), {TextsOf(Facet::Tabs, tabTexts)}},
         {Row<TTreeView>(), {TextsOf(Facet::Nodes, shown::TreeItems)}},
         {Row<TListView>(),
-         {TextsOf(Facet::Columns, shown::ListViewColumns),
-          {Facet::ListItems,
-           [](const TComponent& c, Value& v) { v.texts = shown::ListViewCells(Hwnd(c), 0); }},
+         {TextsOf(Facet::Columns, Through<native::ListView, &native::ListView::Columns>),
+          TextsOf(Facet::ListItems, [](HWND h) { return native::ListView(h).ColumnCells(0); }),
           {Facet::SubItems, ReadShownSubItems}}},
         {Row<TStatusBar>(),
          {TextsOf(Facet::Panels, shown::StatusParts),
           TextOf(Facet::SimpleText, shown::StatusSimpleText)}},
-        {Row<THeaderControl>(), {TextsOf(Facet::Sections, shown::HeaderItems)}},
+        {Row<THeaderControl>(),
+         {TextsOf(Facet::Sections, Through<native::Header, &native::Header::Texts>)}},
         {Row<TComboBox>(), comboBox},
         {Row<TFilterComboBox>(), {{Facet::Filter, ReadShownFilter}}},
         {Row<TMenuItem>(), {{Facet::ControlText, ReadShownMenuItem}}},
@@ -225,7 +242,7 @@ Value ReadShown(const TComponent& component, const Value& like) {
   if (shown != nullptr) {
     shown->read(component, v);
   } else if (like.facet == Facet::ControlText && component.Is<TControl>()) {
-    v.texts = {shown::WindowText(Hwnd(component))};
+    v.texts = {native::Window(Hwnd(component)).Text()};
   } else {
     throw std::logic_error(std::string(FacetName(like.facet)) + " of " +
                            std::string(component.ClassName()) + " is not read natively");

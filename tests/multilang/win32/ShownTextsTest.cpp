@@ -11,6 +11,7 @@
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/StatusBar.h"
 
 using namespace kindcases;
 
@@ -47,7 +48,7 @@ TEST_F(ShownTextsTest, ReadsWhatTheNativeControlShowsNotTheModel) {
   auto* label = NewChild<tk::TLabel>(*form, 10, 10, 100, 20);
   label->SetCaption("model");
   form->Show();
-  SetWindowTextW(Hwnd(*label), L"native");
+  native::Window(Hwnd(*label)).SetText("native");
   EXPECT_EQ(ReadShown(*label, Text(Facet::ControlText, "")).texts,
             (std::vector<std::string>{"native"}));
 }
@@ -72,7 +73,7 @@ TEST_F(ShownTextsTest, StatusBarGivesItsPanelsAndItsSimpleTextInEitherMode) {
     EXPECT_EQ(ReadShown(*bar, Text(Facet::SimpleText, "")).texts,
               (std::vector<std::string>{"simple"}));
     // Reading leaves the bar in its mode.
-    EXPECT_EQ(SendMessageW(Hwnd(*bar), SB_ISSIMPLE, 0, 0) != 0, simple);
+    EXPECT_EQ(native::StatusBar(Hwnd(*bar)).Simple(), simple);
   }
 }
 

@@ -43,9 +43,9 @@ TEST_F(Win32SwitchRedrawTest, TextsAloneArePaintedByTheControlsWithoutPausingThe
   RedrawMessages messages(Hwnd(*form));
   multiLang->SwitchLanguage(1);
   EXPECT_TRUE(messages.Sent().empty());
-  EXPECT_EQ(WindowText(Hwnd(*form)), "Window");
-  EXPECT_EQ(WindowText(Hwnd(*label)), "Hello");
-  EXPECT_EQ(WindowText(Hwnd(*button)), "Cancel");
+  EXPECT_EQ(native::Window(Hwnd(*form)).Text(), "Window");
+  EXPECT_EQ(native::Window(Hwnd(*label)).Text(), "Hello");
+  EXPECT_EQ(native::Window(Hwnd(*button)).Text(), "Cancel");
 }
 
 TEST_F(Win32SwitchRedrawTest, MovingControlsPausesTheWindowOnceForTheWholeSwitch) {
@@ -57,7 +57,7 @@ TEST_F(Win32SwitchRedrawTest, MovingControlsPausesTheWindowOnceForTheWholeSwitch
   EXPECT_EQ(messages.Sent(), (std::vector<WPARAM>{FALSE, TRUE}));
   EXPECT_TRUE(IsWindowVisible(Hwnd(*form)));
   EXPECT_EQ(ChildRect(Hwnd(*button)).left, 20);
-  EXPECT_EQ(WindowText(Hwnd(*button)), "Cancel");
+  EXPECT_EQ(native::Window(Hwnd(*button)).Text(), "Cancel");
 }
 
 TEST_F(Win32SwitchRedrawTest, ASwitchThatFailsAfterMovingTheWindowEndsThePause) {

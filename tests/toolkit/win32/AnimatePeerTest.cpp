@@ -7,6 +7,7 @@
 #include "tests/toolkit/win32/MessageLog.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -36,7 +37,7 @@ TEST_F(AnimatePeerTest, AnimationControlWithTheStylesAsSet) {
   animate->SetTransparent(true);
   form->Show();
   HWND hwnd = Hwnd(*animate);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), ANIMATE_CLASSW), 0);
+  EXPECT_TRUE(OfClass(hwnd, ANIMATE_CLASSW));
   const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   EXPECT_NE(style & ACS_CENTER, 0);
   EXPECT_NE(style & ACS_TRANSPARENT, 0);
@@ -50,9 +51,9 @@ TEST_F(AnimatePeerTest, OpensTheCommonAnimation) {
   auto* animate = NewChild<TAnimate>(*form, 32, 88, 304, 60);
   form->Show();
   // Stopping answers whether a clip is open.
-  EXPECT_EQ(SendMessageW(Hwnd(*animate), ACM_STOP, 0, 0), 0);
+  EXPECT_FALSE(native::Animation(Hwnd(*animate)).Stop());
   animate->SetCommonAVI(aviDeleteFile);
-  EXPECT_NE(SendMessageW(Hwnd(*animate), ACM_STOP, 0, 0), 0);
+  EXPECT_TRUE(native::Animation(Hwnd(*animate)).Stop());
 }
 
 TEST_F(AnimatePeerTest, PlaysUntilStopped) {

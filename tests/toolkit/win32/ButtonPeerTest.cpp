@@ -2,6 +2,7 @@
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/Errors.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -17,8 +18,8 @@ TEST_F(ButtonPeerTest, PushButtonWithItsCaption) {
       "cie\xC5\xBCka");
   form->Show();
   HWND hwnd = Hwnd(*button);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"Button"), 0);
-  EXPECT_EQ(WindowText(hwnd),
+  EXPECT_TRUE(OfClass(hwnd, L"Button"));
+  EXPECT_EQ(native::Window(hwnd).Text(),
             "\xC5\x9A"
             "cie\xC5\xBCka");
   const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
@@ -40,7 +41,7 @@ TEST_F(ButtonPeerTest, ClickRunsOnClick) {
     ++clicks;
   });
   form->Show();
-  SendMessageW(Hwnd(*button), BM_CLICK, 0, 0);
+  native::Button(Hwnd(*button)).Click();
   DrainMessages();
   EXPECT_EQ(clicks, 1);
 }

@@ -1,5 +1,6 @@
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -16,14 +17,14 @@ TEST_F(CheckBoxPeerTest, CheckBoxWithItsCaptionAndMark) {
   box->SetChecked(true);
   form->Show();
   HWND hwnd = Hwnd(*box);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"Button"), 0);
+  EXPECT_TRUE(OfClass(hwnd, L"Button"));
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
-  EXPECT_EQ(WindowText(hwnd),
+  EXPECT_EQ(native::Window(hwnd).Text(),
             "Usu\xC5\x84 "
             "katalog");
-  EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(native::Button(hwnd).Checked());
   box->SetChecked(false);
-  EXPECT_EQ(SendMessageW(hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_FALSE(native::Button(hwnd).Checked());
 }
 
 TEST_F(CheckBoxPeerTest, ClickTogglesTheControlAndTheMarkFollows) {
@@ -32,10 +33,10 @@ TEST_F(CheckBoxPeerTest, ClickTogglesTheControlAndTheMarkFollows) {
   int clicks = 0;
   box->OnClick.Set([&](TObject*) { ++clicks; });
   form->Show();
-  SendMessageW(Hwnd(*box), BM_CLICK, 0, 0);
+  native::Button(Hwnd(*box)).Click();
   DrainMessages();
   EXPECT_TRUE(box->Checked());
-  EXPECT_EQ(SendMessageW(Hwnd(*box), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(native::Button(Hwnd(*box)).Checked());
   EXPECT_EQ(clicks, 1);
 }
 

@@ -6,6 +6,7 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/win32/native/StringList.h"
 
 using namespace tk;
 
@@ -17,24 +18,8 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-std::vector<std::string> NativeItems(HWND combo) {
-  std::vector<std::string> items;
-  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    COMBOBOXEXITEMW item{};
-    item.mask = CBEIF_TEXT;
-    item.iItem = i;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    SendMessageW(combo, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    items.push_back(tk::win32::Narrow(text));
-  }
-  return items;
-}
-
 std::string EditText(HWND combo) {
-  return WindowText(reinterpret_cast<HWND>(SendMessageW(combo, CBEM_GETEDITCONTROL, 0, 0)));
+  return native::Window(native::ComboBoxEx(combo).EditControl()).Text();
 }
 
 void AddItems(TComboBoxEx& combo, const std::vector<std::string>& captions) {
@@ -48,9 +33,9 @@ TEST_F(ComboBoxExPeerTest, ShowsTheItemsCaptionsSelectionAndText) {
   combo->SetItemIndex(1);
   form->Show();
   HWND hwnd = Hwnd(*combo);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), WC_COMBOBOXEXW), 0);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"Deutsch", kPath}));
-  EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_TRUE(OfClass(hwnd, WC_COMBOBOXEXW));
+  EXPECT_EQ(native::ComboBoxEx(hwnd).Items(), (std::vector<std::string>{"Deutsch", kPath}));
+  EXPECT_EQ(native::ComboBox(hwnd).Selection(), 1);
   EXPECT_EQ(EditText(hwnd), kPath);
 }
 
@@ -62,13 +47,13 @@ TEST_F(ComboBoxExPeerTest, FollowsTheItemsAndTheText) {
   HWND hwnd = Hwnd(*combo);
   combo->ItemsEx()[1]->SetCaption(kPath);
   combo->ItemsEx().Insert(0)->SetCaption("0");
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"0", "a", kPath}));
+  EXPECT_EQ(native::ComboBoxEx(hwnd).Items(), (std::vector<std::string>{"0", "a", kPath}));
   combo->ItemsEx().Delete(1);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"0", kPath}));
+  EXPECT_EQ(native::ComboBoxEx(hwnd).Items(), (std::vector<std::string>{"0", kPath}));
   combo->SetText("typed");
   EXPECT_EQ(EditText(hwnd), "typed");
   combo->ItemsEx().Clear();
-  EXPECT_TRUE(NativeItems(hwnd).empty());
+  EXPECT_TRUE(native::ComboBoxEx(hwnd).Items().empty());
   EXPECT_EQ(EditText(hwnd), "typed");
 }
 
@@ -84,8 +69,8 @@ TEST_F(ComboBoxExPeerTest, ItemIndexSetBackAfterTheCaptionsAreRewritten) {
   combo->ItemsEx()[1]->SetCaption("Two");
   combo->SetItemIndex(index);
   HWND hwnd = Hwnd(*combo);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"One", "Two"}));
-  EXPECT_EQ(SendMessageW(hwnd, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(native::ComboBoxEx(hwnd).Items(), (std::vector<std::string>{"One", "Two"}));
+  EXPECT_EQ(native::ComboBox(hwnd).Selection(), 1);
   EXPECT_EQ(EditText(hwnd), "Two");
 }
 

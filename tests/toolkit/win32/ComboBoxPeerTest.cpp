@@ -4,6 +4,7 @@
 #include "toolkit/DBCtrls.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/StringList.h"
 
 using namespace tk;
 
@@ -15,30 +16,6 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-std::vector<std::string> NativeItems(HWND combo) {
-  std::vector<std::string> items;
-  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                 reinterpret_cast<LPARAM>(buffer.data()));
-    items.push_back(tk::win32::Narrow(buffer.data()));
-  }
-  return items;
-}
-
-LRESULT Selected(HWND combo) {
-  return SendMessageW(combo, CB_GETCURSEL, 0, 0);
-}
-
-// What the user's choice tells the combo box's parent.
-void Notify(const TControl& control, WORD code) {
-  HWND hwnd = Hwnd(control);
-  SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), code),
-               reinterpret_cast<LPARAM>(hwnd));
-}
-
 TEST_F(ComboBoxPeerTest, ShowsItsItemsSelectionAndText) {
   auto form = NewForm();
   auto* combo = NewChild<TComboBox>(*form, 40, 40, 200, 21);
@@ -47,10 +24,11 @@ TEST_F(ComboBoxPeerTest, ShowsItsItemsSelectionAndText) {
   combo->SetItemIndex(2);
   form->Show();
   HWND hwnd = Hwnd(*combo);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"ComboBox"), 0);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"Deutsch", "English", kPath}));
-  EXPECT_EQ(Selected(hwnd), 2);
-  EXPECT_EQ(WindowText(hwnd), kPath);
+  EXPECT_TRUE(OfClass(hwnd, L"ComboBox"));
+  EXPECT_EQ(native::ComboBox(hwnd).Items(),
+            (std::vector<std::string>{"Deutsch", "English", kPath}));
+  EXPECT_EQ(native::ComboBox(hwnd).Selection(), 2);
+  EXPECT_EQ(native::Window(hwnd).Text(), kPath);
 }
 
 TEST_F(ComboBoxPeerTest, FollowsEachChangeOfItsItems) {
@@ -61,13 +39,13 @@ TEST_F(ComboBoxPeerTest, FollowsEachChangeOfItsItems) {
   HWND hwnd = Hwnd(*combo);
   TStrings& items = combo->Items();
   items.Put(1, kPath);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"a", kPath, "c"}));
+  EXPECT_EQ(native::ComboBox(hwnd).Items(), (std::vector<std::string>{"a", kPath, "c"}));
   items.Insert(0, "first");
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"first", "a", kPath, "c"}));
+  EXPECT_EQ(native::ComboBox(hwnd).Items(), (std::vector<std::string>{"first", "a", kPath, "c"}));
   items.Delete(2);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"first", "a", "c"}));
+  EXPECT_EQ(native::ComboBox(hwnd).Items(), (std::vector<std::string>{"first", "a", "c"}));
   items.Clear();
-  EXPECT_EQ(SendMessageW(hwnd, CB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(native::ComboBox(hwnd).Count(), 0);
 }
 
 TEST_F(ComboBoxPeerTest, ItemIndexSetBackAfterTheItemsAreRewrittenSelectsTheNewText) {
@@ -82,9 +60,10 @@ TEST_F(ComboBoxPeerTest, ItemIndexSetBackAfterTheItemsAreRewrittenSelectsTheNewT
   combo->Items().Put(2, "Polish");
   combo->SetItemIndex(index);
   HWND hwnd = Hwnd(*combo);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"German", "English", "Polish"}));
-  EXPECT_EQ(Selected(hwnd), 1);
-  EXPECT_EQ(WindowText(hwnd), "English");
+  EXPECT_EQ(native::ComboBox(hwnd).Items(),
+            (std::vector<std::string>{"German", "English", "Polish"}));
+  EXPECT_EQ(native::ComboBox(hwnd).Selection(), 1);
+  EXPECT_EQ(native::Window(hwnd).Text(), "English");
 }
 
 TEST_F(ComboBoxPeerTest, ReplacingTheSelectedItemLosesTheSelectionButKeepsTheText) {
@@ -96,8 +75,8 @@ TEST_F(ComboBoxPeerTest, ReplacingTheSelectedItemLosesTheSelectionButKeepsTheTex
   combo->Items().Put(1, "B");
   HWND hwnd = Hwnd(*combo);
   EXPECT_EQ(combo->ItemIndex(), -1);
-  EXPECT_EQ(Selected(hwnd), CB_ERR);
-  EXPECT_EQ(WindowText(hwnd), "b");
+  EXPECT_EQ(native::ComboBox(hwnd).Selection(), CB_ERR);
+  EXPECT_EQ(native::Window(hwnd).Text(), "b");
 }
 
 TEST_F(ComboBoxPeerTest, InsertingBeforeTheSelectionKeepsTheSelectedItem) {
@@ -107,8 +86,8 @@ TEST_F(ComboBoxPeerTest, InsertingBeforeTheSelectionKeepsTheSelectedItem) {
   combo->SetItemIndex(1);
   form->Show();
   combo->Items().Insert(0, "new");
-  EXPECT_EQ(Selected(Hwnd(*combo)), 2);
-  EXPECT_EQ(WindowText(Hwnd(*combo)), "b");
+  EXPECT_EQ(native::ComboBox(Hwnd(*combo)).Selection(), 2);
+  EXPECT_EQ(native::Window(Hwnd(*combo)).Text(), "b");
 }
 
 TEST_F(ComboBoxPeerTest, TheUsersChoiceAndTypingReachTheControl) {
@@ -117,14 +96,14 @@ TEST_F(ComboBoxPeerTest, TheUsersChoiceAndTypingReachTheControl) {
   combo->Items().SetCommaText("a,b,c");
   form->Show();
   HWND hwnd = Hwnd(*combo);
-  SendMessageW(hwnd, CB_SETCURSEL, 2, 0);
-  Notify(*combo, CBN_SELCHANGE);
+  native::ComboBox(hwnd).Select(2);
+  NotifyParent(Hwnd(*combo), CBN_SELCHANGE);
   EXPECT_EQ(combo->ItemIndex(), 2);
   EXPECT_EQ(combo->Text(), "c");
   HWND edit = FindWindowExW(hwnd, nullptr, L"Edit", nullptr);
   ASSERT_NE(edit, nullptr);
-  SetWindowTextW(edit, tk::win32::Widen(kPath).c_str());
-  Notify(*combo, CBN_EDITCHANGE);
+  native::Window(edit).SetText(kPath);
+  NotifyParent(Hwnd(*combo), CBN_EDITCHANGE);
   EXPECT_EQ(combo->Text(), kPath);
 }
 
@@ -146,8 +125,8 @@ TEST_F(ComboBoxPeerTest, DataAndFilterComboBoxesAreNativeComboBoxes) {
   auto* filter = NewChild<TFilterComboBox>(*form, 40, 80, 200, 21);
   filter->SetFilter("Text|*.txt|All|*.*");
   form->Show();
-  EXPECT_EQ(NativeItems(Hwnd(*data)), (std::vector<std::string>{"x", "y"}));
-  EXPECT_EQ(NativeItems(Hwnd(*filter)), (std::vector<std::string>{"Text", "All"}));
+  EXPECT_EQ(native::ComboBox(Hwnd(*data)).Items(), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(native::ComboBox(Hwnd(*filter)).Items(), (std::vector<std::string>{"Text", "All"}));
 }
 
 }  // namespace

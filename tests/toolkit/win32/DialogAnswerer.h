@@ -7,9 +7,11 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/Window.h"
 
 struct SeenDialog {
   bool found = false;
@@ -28,7 +30,7 @@ class DialogAnswerer {
   // `whileOpen` once the dialog is found, before it is answered.
   DialogAnswerer(std::string caption, std::string button, std::function<void()> before = {},
                  std::function<void(HWND)> whileOpen = {})
-      : caption_(tk::win32::Widen(caption)), button_(tk::win32::Widen(button)) {
+      : caption_(tk::win32::Widen(caption)), button_(std::move(button)) {
     thread_ = std::thread([this, before, whileOpen] {
       if (before) before();
       Answer(whileOpen);
@@ -63,24 +65,21 @@ class DialogAnswerer {
     seen_.found = true;
     if (whileOpen) whileOpen(dialog);
     HWND press = nullptr;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t className[32] = {};
-      GetClassNameW(child, className, 32);
-      wchar_t text[1024] = {};
-      GetWindowTextW(child, text, 1024);
-      if (lstrcmpiW(className, L"Button") == 0) {
-        seen_.buttons.push_back(tk::win32::Narrow(text));
+    for (HWND child : tk::win32::native::Window(dialog).Children()) {
+      const tk::win32::native::Window window(child);
+      const std::string text = window.Text();
+      if (window.OfClass(L"Button")) {
+        seen_.buttons.push_back(text);
         if (button_ == text) press = child;
-      } else if (lstrcmpiW(className, L"Static") == 0) {
-        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+      } else if (window.OfClass(L"Static")) {
+        if ((window.Style() & SS_TYPEMASK) == SS_ICON) {
           seen_.hasIcon = true;
         } else {
-          seen_.statics.push_back(tk::win32::Narrow(text));
+          seen_.statics.push_back(text);
         }
       }
     }
-    if (button_ == tk::win32::Widen(kEscape)) {
+    if (button_ == kEscape) {
       HWND focus = GetWindow(dialog, GW_CHILD);
       PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 0);
     } else if (press != nullptr) {
@@ -91,7 +90,7 @@ class DialogAnswerer {
   }
 
   std::wstring caption_;
-  std::wstring button_;
+  std::string button_;
   SeenDialog seen_;
   std::thread thread_;
 };

@@ -1,6 +1,7 @@
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -12,21 +13,17 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-bool IsReadOnly(HWND edit) {
-  return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
-}
-
 TEST_F(EditPeerTest, ShowsItsTextAndFollowsIt) {
   auto form = NewForm();
   auto* edit = NewChild<TEdit>(*form, 40, 40, 200, 21);
   edit->SetText(kPath);
   form->Show();
   HWND hwnd = Hwnd(*edit);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"Edit"), 0);
+  EXPECT_TRUE(OfClass(hwnd, L"Edit"));
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE, 0);
-  EXPECT_EQ(WindowText(hwnd), kPath);
+  EXPECT_EQ(native::Window(hwnd).Text(), kPath);
   edit->SetText("C:\\Trelvia");
-  EXPECT_EQ(WindowText(hwnd), "C:\\Trelvia");
+  EXPECT_EQ(native::Window(hwnd).Text(), "C:\\Trelvia");
 }
 
 TEST_F(EditPeerTest, ReadOnlyFollowsTheControl) {
@@ -34,9 +31,9 @@ TEST_F(EditPeerTest, ReadOnlyFollowsTheControl) {
   auto* edit = NewChild<TEdit>(*form, 40, 40, 200, 21);
   edit->SetReadOnly(true);
   form->Show();
-  EXPECT_TRUE(IsReadOnly(Hwnd(*edit)));
+  EXPECT_TRUE(native::Edit(Hwnd(*edit)).ReadOnly());
   edit->SetReadOnly(false);
-  EXPECT_FALSE(IsReadOnly(Hwnd(*edit)));
+  EXPECT_FALSE(native::Edit(Hwnd(*edit)).ReadOnly());
 }
 
 TEST_F(EditPeerTest, MaxLengthLimitsTheNativeText) {
@@ -44,7 +41,7 @@ TEST_F(EditPeerTest, MaxLengthLimitsTheNativeText) {
   auto* edit = NewChild<TEdit>(*form, 40, 40, 200, 21);
   edit->SetMaxLength(5);
   form->Show();
-  EXPECT_EQ(SendMessageW(Hwnd(*edit), EM_GETLIMITTEXT, 0, 0), 5);
+  EXPECT_EQ(native::Edit(Hwnd(*edit)).Limit(), 5);
 }
 
 TEST_F(EditPeerTest, TypingReachesTheControl) {
@@ -52,10 +49,8 @@ TEST_F(EditPeerTest, TypingReachesTheControl) {
   auto* edit = NewChild<TEdit>(*form, 40, 40, 200, 21);
   form->Show();
   HWND hwnd = Hwnd(*edit);
-  SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(tk::win32::Widen(kPath).c_str()));
-  SendMessageW(GetParent(hwnd), WM_COMMAND,
-               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), EN_CHANGE),
-               reinterpret_cast<LPARAM>(hwnd));
+  native::Window(hwnd).SetText(kPath);
+  NotifyParent(hwnd, EN_CHANGE);
   EXPECT_EQ(edit->Text(), kPath);
 }
 
@@ -67,12 +62,12 @@ TEST_F(EditPeerTest, LabeledEditShowsItsLabelsCaptionBesideTheEdit) {
   form->Show();
   HWND label = Hwnd(*edit->EditLabel());
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(label).c_str(), L"Static"), 0);
-  EXPECT_EQ(WindowText(label), "Installation:");
-  EXPECT_EQ(WindowText(Hwnd(*edit)), "C:\\Trelvia");
+  EXPECT_TRUE(OfClass(label, L"Static"));
+  EXPECT_EQ(native::Window(label).Text(), "Installation:");
+  EXPECT_EQ(native::Window(Hwnd(*edit)).Text(), "C:\\Trelvia");
   edit->EditLabel()->SetCaption(kPath);
-  EXPECT_EQ(WindowText(label), kPath);
-  EXPECT_EQ(WindowText(Hwnd(*edit)), "C:\\Trelvia");
+  EXPECT_EQ(native::Window(label).Text(), kPath);
+  EXPECT_EQ(native::Window(Hwnd(*edit)).Text(), "C:\\Trelvia");
 }
 
 TEST_F(EditPeerTest, LabelWithoutAWidthIsAsWideAsItsTextAndSitsAboveTheEdit) {

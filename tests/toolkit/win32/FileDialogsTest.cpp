@@ -9,6 +9,8 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/win32/FileDialogs.h"
+#include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/StringList.h"
 
 using namespace tk;
 using tk::win32::FilterList;
@@ -55,15 +57,7 @@ class WhenDialogOpens {
 
 // The file-type list of an open or save dialog.
 std::vector<std::string> FileTypes(HWND dialog) {
-  HWND combo = GetDlgItem(dialog, cmb1);
-  std::vector<std::string> types;
-  const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    types.push_back(tk::win32::Narrow(text));
-  }
-  return types;
+  return native::ComboBox(GetDlgItem(dialog, cmb1)).Items();
 }
 
 void Cancel(HWND dialog) {

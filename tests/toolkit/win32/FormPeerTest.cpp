@@ -1,3 +1,4 @@
+#include "platform/win32/UniqueHandle.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
 
@@ -54,9 +55,9 @@ TEST_F(FormPeerTest, PlacedAtLeftAndTopWithItsCaption) {
   GetWindowRect(hwnd, &window);
   EXPECT_EQ(window.left, 40);
   EXPECT_EQ(window.top, 30);
-  EXPECT_EQ(WindowText(hwnd), "Trelvia\xC2\xAEplus Deinstaller");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Trelvia\xC2\xAEplus Deinstaller");
   form->SetCaption("Other");
-  EXPECT_EQ(WindowText(hwnd), "Other");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Other");
 }
 
 TEST_F(FormPeerTest, ScreenCentredFormIsCentredInTheWorkArea) {
@@ -85,16 +86,11 @@ TEST_F(FormPeerTest, BackgroundIsPaintedInTheFormsColour) {
   form->SetColor(0x0000FF);  // red
   form->Show();
   HWND hwnd = Hwnd(*form);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HDC screen = GetDC(hwnd);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 10, 10);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 0, 0));
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  ReleaseDC(hwnd, screen);
-  DeleteDC(dc);
+  const plat::UniqueBitmap bitmap(CreateCompatibleBitmap(plat::WindowDcOf(hwnd).Get(), 10, 10));
+  const plat::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  const plat::UniqueSelection selected = plat::SelectInto(dc.Get(), bitmap.Get());
+  native::Window(hwnd).Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+  EXPECT_EQ(GetPixel(dc.Get(), 5, 5), RGB(255, 0, 0));
 }
 
 TEST_F(FormPeerTest, CloseBoxClosesTheMainFormAndEndsTheLoop) {

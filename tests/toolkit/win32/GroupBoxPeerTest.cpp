@@ -1,5 +1,7 @@
+#include "tests/support/win32/Pixels.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -15,13 +17,13 @@ TEST_F(GroupBoxPeerTest, GroupBoxFrameWithItsCaption) {
       "cie\xC5\xBCka");
   form->Show();
   HWND hwnd = Hwnd(*box);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"Button"), 0);
+  EXPECT_TRUE(OfClass(hwnd, L"Button"));
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
-  EXPECT_EQ(WindowText(hwnd),
+  EXPECT_EQ(native::Window(hwnd).Text(),
             "\xC5\x9A"
             "cie\xC5\xBCka");
   box->SetCaption("Path");
-  EXPECT_EQ(WindowText(hwnd), "Path");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Path");
 }
 
 TEST_F(GroupBoxPeerTest, ControlsInsideAreItsChildWindowsAndTheirClicksArrive) {
@@ -34,7 +36,7 @@ TEST_F(GroupBoxPeerTest, ControlsInsideAreItsChildWindowsAndTheirClicksArrive) {
   button->OnClick.Set([&](TObject*) { ++clicks; });
   form->Show();
   EXPECT_EQ(GetParent(Hwnd(*button)), Hwnd(*box));
-  SendMessageW(Hwnd(*button), BM_CLICK, 0, 0);
+  native::Button(Hwnd(*button)).Click();
   DrainMessages();
   EXPECT_EQ(clicks, 1);
 }
@@ -46,10 +48,7 @@ TEST_F(GroupBoxPeerTest, InsideIsPaintedInTheColourOfTheFormBelow) {
   form->Show();
   HWND hwnd = Hwnd(*box);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  HDC dc = GetDC(hwnd);
-  const COLORREF pixel = GetPixel(dc, 100, 50);
-  ReleaseDC(hwnd, dc);
-  EXPECT_EQ(pixel, static_cast<COLORREF>(0x3366CC));
+  EXPECT_EQ(testsupport::WindowPixel(hwnd, 100, 50), static_cast<COLORREF>(0x3366CC));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/win32/native/Header.h"
 
 using namespace tk;
 
@@ -23,18 +24,10 @@ struct NativeSection {
   bool operator==(const NativeSection&) const = default;
 };
 
-std::vector<NativeSection> Sections(HWND header) {
+std::vector<NativeSection> Sections(HWND hwnd) {
+  const native::Header header(hwnd);
   std::vector<NativeSection> sections;
-  const auto count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    HDITEMW item{};
-    item.mask = HDI_TEXT | HDI_WIDTH;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    sections.push_back({tk::win32::Narrow(text), item.cxy});
-  }
+  for (int i = 0; i < header.Count(); ++i) sections.push_back({header.Text(i), header.Width(i)});
   return sections;
 }
 
@@ -51,7 +44,7 @@ TEST_F(HeaderControlPeerTest, OneNativeItemPerSection) {
   AddSection(*header, kPath, 200);
   form->Show();
   HWND hwnd = Hwnd(*header);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), WC_HEADERW), 0);
+  EXPECT_TRUE(OfClass(hwnd, WC_HEADERW));
   EXPECT_EQ(Sections(hwnd), (std::vector<NativeSection>{{"Name", 120}, {kPath, 200}}));
 }
 

@@ -1,24 +1,14 @@
+#include "tests/support/win32/Pixels.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
+using testsupport::PixelOf;
 
 namespace {
 
 using ImagePeerTest = Win32App;
-
-HBITMAP ShownBitmap(HWND hwnd) {
-  return reinterpret_cast<HBITMAP>(SendMessageW(hwnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
-}
-
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const COLORREF color = GetPixel(dc, x, y);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return color;
-}
 
 TEST_F(ImagePeerTest, ShowsTheBitmapResourceAndKeepsItsBounds) {
   auto form = NewForm();
@@ -27,7 +17,7 @@ TEST_F(ImagePeerTest, ShowsTheBitmapResourceAndKeepsItsBounds) {
   form->Show();
   HWND hwnd = Hwnd(*image);
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & SS_TYPEMASK, SS_BITMAP);
-  HBITMAP bitmap = ShownBitmap(hwnd);
+  HBITMAP bitmap = native::StaticImage(hwnd).Bitmap();
   ASSERT_NE(bitmap, nullptr);
   BITMAP info{};
   GetObjectW(bitmap, sizeof info, &info);
@@ -45,7 +35,7 @@ TEST_F(ImagePeerTest, TransparentPartsTakeTheFormsColour) {
   image->SetPicture("LOGO");
   image->SetTransparent(true);
   form->Show();
-  HBITMAP bitmap = ShownBitmap(Hwnd(*image));
+  HBITMAP bitmap = native::StaticImage(Hwnd(*image)).Bitmap();
   ASSERT_NE(bitmap, nullptr);
   EXPECT_EQ(PixelOf(bitmap, 0, 7), RGB(255, 255, 255));  // magenta border
   EXPECT_EQ(PixelOf(bitmap, 5, 3), RGB(255, 0, 0));      // red inside
@@ -56,7 +46,7 @@ TEST_F(ImagePeerTest, OpaquePictureKeepsItsColours) {
   auto* image = NewChild<TImage>(*form, 245, 8, 124, 41);
   image->SetPicture("LOGO");
   form->Show();
-  EXPECT_EQ(PixelOf(ShownBitmap(Hwnd(*image)), 0, 7), RGB(255, 0, 255));
+  EXPECT_EQ(PixelOf(native::StaticImage(Hwnd(*image)).Bitmap(), 0, 7), RGB(255, 0, 255));
 }
 
 TEST_F(ImagePeerTest, MissingResourceShowsNothing) {
@@ -66,11 +56,11 @@ TEST_F(ImagePeerTest, MissingResourceShowsNothing) {
   form->Show();
   HWND hwnd = Hwnd(*image);
   ASSERT_NE(hwnd, nullptr);
-  EXPECT_EQ(ShownBitmap(hwnd), nullptr);
+  EXPECT_EQ(native::StaticImage(hwnd).Bitmap(), nullptr);
   image->SetPicture("LOGO");
-  EXPECT_NE(ShownBitmap(hwnd), nullptr);
+  EXPECT_NE(native::StaticImage(hwnd).Bitmap(), nullptr);
   image->SetPicture("");
-  EXPECT_EQ(ShownBitmap(hwnd), nullptr);
+  EXPECT_EQ(native::StaticImage(hwnd).Bitmap(), nullptr);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "platform/win32/UniqueHandle.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
 
@@ -14,9 +15,9 @@ TEST_F(LabelPeerTest, ShowsItsTextInAStaticControl) {
   form->Show();
   HWND hwnd = Hwnd(*label);
   ASSERT_NE(hwnd, nullptr);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"Static"), 0);
+  EXPECT_TRUE(OfClass(hwnd, L"Static"));
   EXPECT_EQ(GetParent(hwnd), Hwnd(*form));
-  EXPECT_EQ(WindowText(hwnd), "Trelvia\xC2\xAEplus Deinstaller");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Trelvia\xC2\xAEplus Deinstaller");
   const RECT r = ChildRect(hwnd);
   EXPECT_EQ(r.left, 24);
   EXPECT_EQ(r.top, 16);
@@ -31,7 +32,7 @@ TEST_F(LabelPeerTest, PolishLettersSurvive) {
   label->SetCaption(
       "\xC5\x9A"
       "cie\xC5\xBCka \xC4\x85\xC4\x87\xC4\x99\xC5\x82\xC5\x84\xC3\xB3");
-  EXPECT_EQ(WindowText(Hwnd(*label)),
+  EXPECT_EQ(native::Window(Hwnd(*label)).Text(),
             "\xC5\x9A"
             "cie\xC5\xBCka \xC4\x85\xC4\x87\xC4\x99\xC5\x82\xC5\x84\xC3\xB3");
   wchar_t first[2] = {};
@@ -45,17 +46,15 @@ TEST_F(LabelPeerTest, LinesJoinedByCrLfShowAsLines) {
   label->SetCaption("Deinstallieren\r\n     Menu\r\n     Planung");
   form->Show();
   HWND hwnd = Hwnd(*label);
-  EXPECT_EQ(WindowText(hwnd), "Deinstallieren\r\n     Menu\r\n     Planung");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Deinstallieren\r\n     Menu\r\n     Planung");
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & SS_TYPEMASK, SS_LEFTNOWORDWRAP);
   // Three lines are drawn: the text is three lines high in the label's font.
-  HDC dc = GetDC(hwnd);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  const plat::UniqueWindowDc dc = plat::WindowDcOf(hwnd);
+  const plat::UniqueSelection font = plat::SelectInto(dc.Get(), native::Window(hwnd).Font());
   RECT one{0, 0, 1000, 0};
   RECT three{0, 0, 1000, 0};
-  DrawTextW(dc, L"X", -1, &one, DT_CALCRECT);
-  DrawTextW(dc, L"a\r\nb\r\nc", -1, &three, DT_CALCRECT);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd, dc);
+  DrawTextW(dc.Get(), L"X", -1, &one, DT_CALCRECT);
+  DrawTextW(dc.Get(), L"a\r\nb\r\nc", -1, &three, DT_CALCRECT);
   EXPECT_EQ(three.bottom, 3 * one.bottom);
 }
 
@@ -92,12 +91,11 @@ TEST_F(LabelPeerTest, TakesTheFormsFontWhenItHasNoneOfItsOwn) {
 
 // What the form answers when a child static asks for its colours.
 COLORREF BackgroundOf(HWND child) {
-  HDC dc = GetDC(child);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(child), WM_CTLCOLORSTATIC,
-                                                     reinterpret_cast<WPARAM>(dc),
-                                                     reinterpret_cast<LPARAM>(child)));
-  const int mode = GetBkMode(dc);
-  ReleaseDC(child, dc);
+  const plat::UniqueWindowDc dc = plat::WindowDcOf(child);
+  auto brush = reinterpret_cast<HBRUSH>(
+      native::Window(GetParent(child))
+          .Send(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()), child));
+  const int mode = GetBkMode(dc.Get());
   LOGBRUSH lb{};
   GetObjectW(brush, sizeof lb, &lb);
   return mode == TRANSPARENT ? lb.lbColor : CLR_INVALID;
@@ -116,12 +114,11 @@ TEST_F(LabelPeerTest, OwnColourIsPaintedOpaque) {
   label->SetColor(0x00FF00);
   form->Show();
   HWND hwnd = Hwnd(*label);
-  HDC dc = GetDC(hwnd);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(Hwnd(*form), WM_CTLCOLORSTATIC,
-                                                     reinterpret_cast<WPARAM>(dc),
-                                                     reinterpret_cast<LPARAM>(hwnd)));
-  EXPECT_EQ(GetBkColor(dc), RGB(0, 255, 0));
-  ReleaseDC(hwnd, dc);
+  const plat::UniqueWindowDc dc = plat::WindowDcOf(hwnd);
+  auto brush = reinterpret_cast<HBRUSH>(
+      native::Window(Hwnd(*form))
+          .Send(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()), hwnd));
+  EXPECT_EQ(GetBkColor(dc.Get()), RGB(0, 255, 0));
   LOGBRUSH lb{};
   GetObjectW(brush, sizeof lb, &lb);
   EXPECT_EQ(lb.lbColor, RGB(0, 255, 0));

@@ -2,26 +2,13 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/StringList.h"
 
 using namespace tk;
 
 namespace {
 
 using ListBoxPeerTest = Win32App;
-
-std::vector<std::string> NativeItems(HWND hwnd) {
-  std::vector<std::string> items;
-  const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::wstring text(
-        static_cast<std::size_t>(SendMessageW(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)),
-        L'\0');
-    std::vector<wchar_t> buffer(text.size() + 1);
-    SendMessageW(hwnd, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer.data()));
-    items.push_back(tk::win32::Narrow(buffer.data()));
-  }
-  return items;
-}
 
 TEST_F(ListBoxPeerTest, ShowsTheItemsItHadBeforeItWasShown) {
   auto form = NewForm();
@@ -30,8 +17,9 @@ TEST_F(ListBoxPeerTest, ShowsTheItemsItHadBeforeItWasShown) {
   list->Items().Add("vlc\\locale\\pl");
   form->Show();
   HWND hwnd = Hwnd(*list);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"ListBox"), 0);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"vlc\\plugins", "vlc\\locale\\pl"}));
+  EXPECT_TRUE(OfClass(hwnd, L"ListBox"));
+  EXPECT_EQ(native::ListBox(hwnd).Items(),
+            (std::vector<std::string>{"vlc\\plugins", "vlc\\locale\\pl"}));
 }
 
 TEST_F(ListBoxPeerTest, FollowsEachChangeOfItsItems) {
@@ -43,15 +31,17 @@ TEST_F(ListBoxPeerTest, FollowsEachChangeOfItsItems) {
   TStrings& items = list->Items();
   items.Add("c");
   items.Insert(1, "b");
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(native::ListBox(hwnd).Items(), (std::vector<std::string>{"a", "b", "c"}));
   items.Put(0, "\xC5\xBC\xC3\xB3\xC5\x82w");
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"\xC5\xBC\xC3\xB3\xC5\x82w", "b", "c"}));
+  EXPECT_EQ(native::ListBox(hwnd).Items(),
+            (std::vector<std::string>{"\xC5\xBC\xC3\xB3\xC5\x82w", "b", "c"}));
   items.Delete(1);
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"\xC5\xBC\xC3\xB3\xC5\x82w", "c"}));
+  EXPECT_EQ(native::ListBox(hwnd).Items(),
+            (std::vector<std::string>{"\xC5\xBC\xC3\xB3\xC5\x82w", "c"}));
   items.SetCommaText("x,y,z,w");
-  EXPECT_EQ(NativeItems(hwnd), (std::vector<std::string>{"x", "y", "z", "w"}));
+  EXPECT_EQ(native::ListBox(hwnd).Items(), (std::vector<std::string>{"x", "y", "z", "w"}));
   items.Clear();
-  EXPECT_EQ(SendMessageW(hwnd, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(native::ListBox(hwnd).Count(), 0);
 }
 
 TEST_F(ListBoxPeerTest, ReplacingTheSelectedItemKeepsItSelected) {
@@ -60,9 +50,9 @@ TEST_F(ListBoxPeerTest, ReplacingTheSelectedItemKeepsItSelected) {
   list->Items().SetCommaText("a,b,c");
   form->Show();
   list->SetItemIndex(1);
-  EXPECT_EQ(SendMessageW(Hwnd(*list), LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(native::ListBox(Hwnd(*list)).Selection(), 1);
   list->Items().Put(1, "B");
-  EXPECT_EQ(SendMessageW(Hwnd(*list), LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(native::ListBox(Hwnd(*list)).Selection(), 1);
 }
 
 TEST_F(ListBoxPeerTest, ItemHeightIsApplied) {
@@ -71,9 +61,9 @@ TEST_F(ListBoxPeerTest, ItemHeightIsApplied) {
   list->SetItemHeight(13);
   list->Items().Add("a");
   form->Show();
-  EXPECT_EQ(SendMessageW(Hwnd(*list), LB_GETITEMHEIGHT, 0, 0), 13);
+  EXPECT_EQ(native::ListBox(Hwnd(*list)).ItemHeight(), 13);
   list->SetItemHeight(20);
-  EXPECT_EQ(SendMessageW(Hwnd(*list), LB_GETITEMHEIGHT, 0, 0), 20);
+  EXPECT_EQ(native::ListBox(Hwnd(*list)).ItemHeight(), 20);
 }
 
 TEST_F(ListBoxPeerTest, HiddenListBoxStaysHiddenWhenTheFormShows) {

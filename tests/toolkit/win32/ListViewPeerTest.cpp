@@ -6,6 +6,7 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ListView.h"
+#include "toolkit/win32/native/ListView.h"
 
 using namespace tk;
 
@@ -16,45 +17,6 @@ const std::string kPath =
     "cie\xC5\xBCka";
 
 using Rows = std::vector<std::vector<std::string>>;
-
-std::vector<std::string> Columns(HWND view) {
-  std::vector<std::string> captions;
-  for (int i = 0;; ++i) {
-    wchar_t text[256] = {};
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT;
-    column.pszText = text;
-    column.cchTextMax = 256;
-    if (!SendMessageW(view, LVM_GETCOLUMNW, static_cast<WPARAM>(i),
-                      reinterpret_cast<LPARAM>(&column))) {
-      return captions;
-    }
-    captions.push_back(tk::win32::Narrow(text));
-  }
-}
-
-std::string CellText(HWND view, int row, int column) {
-  wchar_t text[256] = {};
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = 256;
-  SendMessageW(view, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return tk::win32::Narrow(text);
-}
-
-// Every item with the texts of every column: its caption, then its sub-items.
-Rows Items(HWND view) {
-  const auto count = static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
-  const auto columns = static_cast<int>(Columns(view).size());
-  Rows rows;
-  for (int row = 0; row < count; ++row) {
-    std::vector<std::string> cells;
-    for (int column = 0; column < columns; ++column) cells.push_back(CellText(view, row, column));
-    rows.push_back(cells);
-  }
-  return rows;
-}
 
 TListItem* AddItem(TListView& view, const std::string& caption,
                    const std::vector<std::string>& subItems) {
@@ -81,10 +43,10 @@ TEST_F(ListViewPeerTest, ReportViewWithColumnsItemsAndSubItems) {
   AddItem(*view, "locale", {"C:\\Trelvia\\vlc\\pl"});
   form->Show();
   HWND hwnd = Hwnd(*view);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), WC_LISTVIEWW), 0);
+  EXPECT_TRUE(OfClass(hwnd, WC_LISTVIEWW));
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
-  EXPECT_EQ(Columns(hwnd), (std::vector<std::string>{"Name", kPath, "Size"}));
-  EXPECT_EQ(Items(hwnd),
+  EXPECT_EQ(native::ListView(hwnd).Columns(), (std::vector<std::string>{"Name", kPath, "Size"}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(),
             (Rows{{"plugins", "C:\\Trelvia\\vlc", "12"}, {"locale", "C:\\Trelvia\\vlc\\pl", ""}}));
 }
 
@@ -97,17 +59,17 @@ TEST_F(ListViewPeerTest, FollowsItemsAndSubItems) {
   HWND hwnd = Hwnd(*view);
   view->Items()[1]->SetCaption(kPath);
   view->Items()[0]->SubItems().Put(0, "one");
-  EXPECT_EQ(Items(hwnd), (Rows{{"1", "one"}, {kPath, "2b"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"1", "one"}, {kPath, "2b"}}));
   TListItem* inserted = view->Items().Insert(0);
   inserted->SetCaption("0");
   inserted->SubItems().Add("0b");
-  EXPECT_EQ(Items(hwnd), (Rows{{"0", "0b"}, {"1", "one"}, {kPath, "2b"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"0", "0b"}, {"1", "one"}, {kPath, "2b"}}));
   view->Items().Delete(1);
-  EXPECT_EQ(Items(hwnd), (Rows{{"0", "0b"}, {kPath, "2b"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"0", "0b"}, {kPath, "2b"}}));
   view->Items()[0]->SubItems().Clear();
-  EXPECT_EQ(Items(hwnd), (Rows{{"0", ""}, {kPath, "2b"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"0", ""}, {kPath, "2b"}}));
   view->Items().Clear();
-  EXPECT_TRUE(Items(hwnd).empty());
+  EXPECT_TRUE(native::ListView(hwnd).Rows().empty());
 }
 
 TEST_F(ListViewPeerTest, FollowsColumnsAndKeepsSubItemsInTheirColumns) {
@@ -116,15 +78,15 @@ TEST_F(ListViewPeerTest, FollowsColumnsAndKeepsSubItemsInTheirColumns) {
   AddItem(*view, "1", {"1b", "1c"});
   form->Show();
   HWND hwnd = Hwnd(*view);
-  EXPECT_EQ(Items(hwnd), (Rows{{"1"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"1"}}));
   view->Columns().Add()->SetCaption("B");
   view->Columns().Add()->SetCaption("C");
-  EXPECT_EQ(Columns(hwnd), (std::vector<std::string>{"A", "B", "C"}));
-  EXPECT_EQ(Items(hwnd), (Rows{{"1", "1b", "1c"}}));
+  EXPECT_EQ(native::ListView(hwnd).Columns(), (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"1", "1b", "1c"}}));
   view->Columns()[0]->SetCaption(kPath);
   view->Columns().Delete(1);
-  EXPECT_EQ(Columns(hwnd), (std::vector<std::string>{kPath, "C"}));
-  EXPECT_EQ(Items(hwnd), (Rows{{"1", "1b"}}));
+  EXPECT_EQ(native::ListView(hwnd).Columns(), (std::vector<std::string>{kPath, "C"}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"1", "1b"}}));
 }
 
 TEST_F(ListViewPeerTest, SortedByTextTheNativeItemsStaySorted) {
@@ -135,11 +97,11 @@ TEST_F(ListViewPeerTest, SortedByTextTheNativeItemsStaySorted) {
   form->Show();
   HWND hwnd = Hwnd(*view);
   view->SetSortType(stText);
-  EXPECT_EQ(Items(hwnd), (Rows{{"a", "1"}, {"c", "3"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"a", "1"}, {"c", "3"}}));
   AddItem(*view, "b", {"2"});
-  EXPECT_EQ(Items(hwnd), (Rows{{"a", "1"}, {"b", "2"}, {"c", "3"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"a", "1"}, {"b", "2"}, {"c", "3"}}));
   view->Items()[0]->SetCaption("d");
-  EXPECT_EQ(Items(hwnd), (Rows{{"b", "2"}, {"c", "3"}, {"d", "1"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"b", "2"}, {"c", "3"}, {"d", "1"}}));
 }
 
 TEST_F(ListViewPeerTest, ViewStyleAndReadOnlyFollowTheControl) {

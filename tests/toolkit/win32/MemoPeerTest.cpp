@@ -1,5 +1,6 @@
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -11,12 +12,6 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-void NotifyChange(HWND edit) {
-  SendMessageW(GetParent(edit), WM_COMMAND,
-               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(edit)), EN_CHANGE),
-               reinterpret_cast<LPARAM>(edit));
-}
-
 TEST_F(MemoPeerTest, ShowsItsLinesJoinedWithLineBreaks) {
   auto form = NewForm();
   auto* memo = NewChild<TMemo>(*form, 40, 40, 200, 80);
@@ -24,9 +19,9 @@ TEST_F(MemoPeerTest, ShowsItsLinesJoinedWithLineBreaks) {
   memo->Lines().Add("C:\\Trelvia");
   form->Show();
   HWND hwnd = Hwnd(*memo);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), L"Edit"), 0);
+  EXPECT_TRUE(OfClass(hwnd, L"Edit"));
   EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE, 0);
-  EXPECT_EQ(WindowText(hwnd), kPath + "\r\nC:\\Trelvia");
+  EXPECT_EQ(native::Window(hwnd).Text(), kPath + "\r\nC:\\Trelvia");
 }
 
 TEST_F(MemoPeerTest, FollowsEachChangeOfItsLines) {
@@ -36,21 +31,21 @@ TEST_F(MemoPeerTest, FollowsEachChangeOfItsLines) {
   form->Show();
   HWND hwnd = Hwnd(*memo);
   memo->Lines().Put(1, kPath);
-  EXPECT_EQ(WindowText(hwnd), "a\r\n" + kPath + "\r\nc");
+  EXPECT_EQ(native::Window(hwnd).Text(), "a\r\n" + kPath + "\r\nc");
   memo->Lines().Insert(0, "0");
   memo->Lines().Delete(3);
-  EXPECT_EQ(WindowText(hwnd), "0\r\na\r\n" + kPath);
+  EXPECT_EQ(native::Window(hwnd).Text(), "0\r\na\r\n" + kPath);
   memo->Lines().Clear();
-  EXPECT_EQ(WindowText(hwnd), "");
+  EXPECT_EQ(native::Window(hwnd).Text(), "");
 }
 
 TEST_F(MemoPeerTest, ReadOnlyFollowsTheControl) {
   auto form = NewForm();
   auto* memo = NewChild<TMemo>(*form, 40, 40, 200, 80);
   form->Show();
-  EXPECT_EQ(GetWindowLongPtrW(Hwnd(*memo), GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_FALSE(native::Edit(Hwnd(*memo)).ReadOnly());
   memo->SetReadOnly(true);
-  EXPECT_NE(GetWindowLongPtrW(Hwnd(*memo), GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_TRUE(native::Edit(Hwnd(*memo)).ReadOnly());
 }
 
 TEST_F(MemoPeerTest, TypingBecomesTheLinesAndKeepsALineBreakAtTheEnd) {
@@ -59,9 +54,9 @@ TEST_F(MemoPeerTest, TypingBecomesTheLinesAndKeepsALineBreakAtTheEnd) {
   form->Show();
   HWND hwnd = Hwnd(*memo);
   SetWindowTextW(hwnd, L"one\r\ntwo\r\n");
-  NotifyChange(hwnd);
+  NotifyParent(hwnd, EN_CHANGE);
   EXPECT_EQ(memo->Lines().Items(), (std::vector<std::string>{"one", "two"}));
-  EXPECT_EQ(WindowText(hwnd), "one\r\ntwo\r\n");
+  EXPECT_EQ(native::Window(hwnd).Text(), "one\r\ntwo\r\n");
 }
 
 TEST_F(MemoPeerTest, ScrollBarsFollowTheControl) {

@@ -2,6 +2,7 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/Menus.h"
+#include "toolkit/win32/native/Menu.h"
 
 using namespace tk;
 
@@ -11,23 +12,17 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-std::string ItemString(HMENU menu, int position) {
-  wchar_t text[256] = {};
-  GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
-  return tk::win32::Narrow(text);
-}
-
 // The menu's items in pre-order, each as its depth in dots and its caption.
-void Walk(HMENU menu, const std::string& depth, std::vector<std::string>& out) {
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    out.push_back(depth + ItemString(menu, i));
-    if (HMENU sub = GetSubMenu(menu, i)) Walk(sub, depth + ".", out);
+void Walk(native::Menu menu, const std::string& depth, std::vector<std::string>& out) {
+  for (int i = 0; i < menu.Count(); ++i) {
+    out.push_back(depth + menu.ItemText(i));
+    if (HMENU sub = menu.SubMenu(i)) Walk(native::Menu(sub), depth + ".", out);
   }
 }
 
 std::vector<std::string> MenuBar(HWND window) {
   std::vector<std::string> out;
-  if (HMENU bar = GetMenu(window)) Walk(bar, "", out);
+  if (HMENU bar = GetMenu(window)) Walk(native::Menu(bar), "", out);
   return out;
 }
 

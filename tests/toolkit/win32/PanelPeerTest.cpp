@@ -1,6 +1,8 @@
+#include "tests/support/win32/Pixels.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -16,12 +18,12 @@ TEST_F(PanelPeerTest, PanelWindowWithItsCaption) {
       "cie\xC5\xBCka");
   form->Show();
   HWND hwnd = Hwnd(*panel);
-  EXPECT_EQ(ClassNameOf(hwnd), L"TkPanel");
-  EXPECT_EQ(WindowText(hwnd),
+  EXPECT_EQ(native::Window(hwnd).ClassName(), "TkPanel");
+  EXPECT_EQ(native::Window(hwnd).Text(),
             "\xC5\x9A"
             "cie\xC5\xBCka");
   panel->SetCaption("Panel");
-  EXPECT_EQ(WindowText(hwnd), "Panel");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Panel");
   const RECT r = ChildRect(hwnd);
   EXPECT_EQ(r.left, 20);
   EXPECT_EQ(r.right - r.left, 300);
@@ -35,7 +37,7 @@ TEST_F(PanelPeerTest, AControlOnThePanelHearsItsClicks) {
   box->SetBounds(8, 8, 120, 17);
   form->Show();
   EXPECT_EQ(GetParent(Hwnd(*box)), Hwnd(*panel));
-  SendMessageW(Hwnd(*box), BM_CLICK, 0, 0);
+  native::Button(Hwnd(*box)).Click();
   DrainMessages();
   EXPECT_TRUE(box->Checked());
 }
@@ -49,10 +51,7 @@ TEST_F(PanelPeerTest, PanelIsPaintedInItsColour) {
   HWND hwnd = Hwnd(*panel);
   UpdateWindow(GetParent(hwnd));
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  HDC dc = GetDC(hwnd);
-  const COLORREF pixel = GetPixel(dc, 50, 5);
-  ReleaseDC(hwnd, dc);
-  EXPECT_EQ(pixel, static_cast<COLORREF>(0x3366CC));
+  EXPECT_EQ(testsupport::WindowPixel(hwnd, 50, 5), static_cast<COLORREF>(0x3366CC));
 }
 
 }  // namespace

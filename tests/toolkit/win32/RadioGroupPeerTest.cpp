@@ -3,6 +3,7 @@
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/DBCtrls.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/win32/native/SimpleControls.h"
 
 using namespace tk;
 
@@ -15,24 +16,19 @@ const std::string kPath =
     "cie\xC5\xBCka";
 
 std::vector<HWND> Buttons(HWND group) {
-  std::vector<HWND> buttons;
-  for (HWND child = GetWindow(group, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    buttons.push_back(child);
-  }
-  return buttons;
+  return native::Window(group).Children();
 }
 
 std::vector<std::string> ButtonTexts(HWND group) {
   std::vector<std::string> texts;
-  for (HWND button : Buttons(group)) texts.push_back(WindowText(button));
+  for (HWND button : Buttons(group)) texts.push_back(native::Window(button).Text());
   return texts;
 }
 
 int CheckedButton(HWND group) {
   const std::vector<HWND> buttons = Buttons(group);
   for (std::size_t i = 0; i < buttons.size(); ++i) {
-    if (SendMessageW(buttons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) return static_cast<int>(i);
+    if (native::Button(buttons[i]).Checked()) return static_cast<int>(i);
   }
   return -1;
 }
@@ -47,7 +43,7 @@ TEST_F(RadioGroupPeerTest, GroupBoxWithOneRadioButtonPerItem) {
   form->Show();
   HWND hwnd = Hwnd(*group);
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
-  EXPECT_EQ(WindowText(hwnd), "Sprache");
+  EXPECT_EQ(native::Window(hwnd).Text(), "Sprache");
   EXPECT_EQ(ButtonTexts(hwnd), (std::vector<std::string>{"Deutsch", "English", kPath}));
   for (HWND button : Buttons(hwnd)) {
     EXPECT_EQ(GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_RADIOBUTTON);
@@ -79,7 +75,7 @@ TEST_F(RadioGroupPeerTest, ClickingAButtonSetsItemIndex) {
   group->Items().SetCommaText("a,b,c");
   form->Show();
   HWND hwnd = Hwnd(*group);
-  SendMessageW(Buttons(hwnd)[2], BM_CLICK, 0, 0);
+  native::Button(Buttons(hwnd)[2]).Click();
   DrainMessages();
   EXPECT_EQ(group->ItemIndex(), 2);
   EXPECT_EQ(CheckedButton(hwnd), 2);

@@ -6,6 +6,7 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/Grids.h"
+#include "toolkit/win32/native/ListView.h"
 
 using namespace tk;
 
@@ -14,29 +15,6 @@ namespace {
 using StringGridPeerTest = Win32App;
 
 using Rows = std::vector<std::vector<std::string>>;
-
-int ColumnCount(HWND view) {
-  auto header = reinterpret_cast<HWND>(SendMessageW(view, LVM_GETHEADER, 0, 0));
-  return static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
-}
-
-Rows Cells(HWND view) {
-  const auto rows = static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
-  Rows out(static_cast<std::size_t>(rows));
-  for (int row = 0; row < rows; ++row) {
-    for (int col = 0; col < ColumnCount(view); ++col) {
-      wchar_t text[256] = {};
-      LVITEMW item{};
-      item.iSubItem = col;
-      item.pszText = text;
-      item.cchTextMax = 256;
-      SendMessageW(view, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                   reinterpret_cast<LPARAM>(&item));
-      out[static_cast<std::size_t>(row)].push_back(tk::win32::Narrow(text));
-    }
-  }
-  return out;
-}
 
 TEST_F(StringGridPeerTest, AReadOnlyReportListShowsEveryCell) {
   auto form = NewForm();
@@ -50,15 +28,15 @@ TEST_F(StringGridPeerTest, AReadOnlyReportListShowsEveryCell) {
   grid->SetCells(2, 1, "x");
   form->Show();
   HWND hwnd = Hwnd(*grid);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), WC_LISTVIEWW), 0);
+  EXPECT_TRUE(OfClass(hwnd, WC_LISTVIEWW));
   const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
   EXPECT_EQ(style & LVS_EDITLABELS, 0);
-  EXPECT_EQ(Cells(hwnd), (Rows{{"Name",
-                                "\xC5\x9A"
-                                "cie\xC5\xBCka",
-                                ""},
-                               {"", "", "x"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"Name",
+                                                  "\xC5\x9A"
+                                                  "cie\xC5\xBCka",
+                                                  ""},
+                                                 {"", "", "x"}}));
 }
 
 TEST_F(StringGridPeerTest, FollowsCellsAndCounts) {
@@ -69,15 +47,15 @@ TEST_F(StringGridPeerTest, FollowsCellsAndCounts) {
   form->Show();
   HWND hwnd = Hwnd(*grid);
   grid->SetCells(1, 1, "b");
-  EXPECT_EQ(Cells(hwnd), (Rows{{"", ""}, {"", "b"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"", ""}, {"", "b"}}));
   grid->SetRowCount(3);
   grid->SetCells(0, 2, "c");
-  EXPECT_EQ(Cells(hwnd), (Rows{{"", ""}, {"", "b"}, {"c", ""}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{"", ""}, {"", "b"}, {"c", ""}}));
   grid->SetColCount(1);
-  EXPECT_EQ(Cells(hwnd), (Rows{{""}, {""}, {"c"}}));
+  EXPECT_EQ(native::ListView(hwnd).Rows(), (Rows{{""}, {""}, {"c"}}));
   // A cell beyond the grid is kept but not shown.
   grid->SetCells(0, 7, "hidden");
-  EXPECT_EQ(Cells(hwnd).size(), 3u);
+  EXPECT_EQ(native::ListView(hwnd).Rows().size(), 3u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Notebooks.h"
 #include "toolkit/Tabs.h"
+#include "toolkit/win32/native/TabControl.h"
 
 using namespace tk;
 
@@ -19,25 +20,6 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-std::vector<std::string> Tabs(HWND tabs) {
-  std::vector<std::string> texts;
-  const auto count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    texts.push_back(tk::win32::Narrow(text));
-  }
-  return texts;
-}
-
-LRESULT Selected(HWND tabs) {
-  return SendMessageW(tabs, TCM_GETCURSEL, 0, 0);
-}
-
 TEST_F(TabControlPeerTest, OneNativeTabPerTabAndTheSelectedOne) {
   auto form = NewForm();
   auto* tabs = NewChild<TTabControl>(*form, 10, 10, 350, 200);
@@ -46,10 +28,11 @@ TEST_F(TabControlPeerTest, OneNativeTabPerTabAndTheSelectedOne) {
   tabs->SetTabIndex(2);
   form->Show();
   HWND hwnd = Hwnd(*tabs);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), WC_TABCONTROLW), 0);
+  EXPECT_TRUE(OfClass(hwnd, WC_TABCONTROLW));
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & TCS_BOTTOM, 0);
-  EXPECT_EQ(Tabs(hwnd), (std::vector<std::string>{"Allgemein", "Pfade", kPath}));
-  EXPECT_EQ(Selected(hwnd), 2);
+  EXPECT_EQ(native::TabControl(hwnd).Texts(),
+            (std::vector<std::string>{"Allgemein", "Pfade", kPath}));
+  EXPECT_EQ(native::TabControl(hwnd).Selection(), 2);
 }
 
 TEST_F(TabControlPeerTest, FollowsEachChangeOfTheTabsAndKeepsTheSelection) {
@@ -60,15 +43,15 @@ TEST_F(TabControlPeerTest, FollowsEachChangeOfTheTabsAndKeepsTheSelection) {
   form->Show();
   HWND hwnd = Hwnd(*tabs);
   tabs->Tabs().Put(1, kPath);
-  EXPECT_EQ(Tabs(hwnd), (std::vector<std::string>{"a", kPath, "c"}));
+  EXPECT_EQ(native::TabControl(hwnd).Texts(), (std::vector<std::string>{"a", kPath, "c"}));
   tabs->Tabs().Insert(0, "first");
-  EXPECT_EQ(Tabs(hwnd), (std::vector<std::string>{"first", "a", kPath, "c"}));
-  EXPECT_EQ(Selected(hwnd), tabs->TabIndex());
+  EXPECT_EQ(native::TabControl(hwnd).Texts(), (std::vector<std::string>{"first", "a", kPath, "c"}));
+  EXPECT_EQ(native::TabControl(hwnd).Selection(), tabs->TabIndex());
   tabs->Tabs().Delete(tabs->TabIndex());
-  EXPECT_EQ(Tabs(hwnd), (std::vector<std::string>{"first", "a", "c"}));
-  EXPECT_EQ(Selected(hwnd), tabs->TabIndex());
+  EXPECT_EQ(native::TabControl(hwnd).Texts(), (std::vector<std::string>{"first", "a", "c"}));
+  EXPECT_EQ(native::TabControl(hwnd).Selection(), tabs->TabIndex());
   tabs->Tabs().Clear();
-  EXPECT_TRUE(Tabs(hwnd).empty());
+  EXPECT_TRUE(native::TabControl(hwnd).Texts().empty());
 }
 
 TEST_F(TabControlPeerTest, TheUsersChoiceSetsTabIndex) {
@@ -77,7 +60,7 @@ TEST_F(TabControlPeerTest, TheUsersChoiceSetsTabIndex) {
   tabs->Tabs().SetCommaText("a,b,c");
   form->Show();
   HWND hwnd = Hwnd(*tabs);
-  SendMessageW(hwnd, TCM_SETCURSEL, 2, 0);
+  native::TabControl(hwnd).Select(2);
   NMHDR header{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), static_cast<UINT>(TCN_SELCHANGE)};
   SendMessageW(GetParent(hwnd), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
   EXPECT_EQ(tabs->TabIndex(), 2);
@@ -90,7 +73,7 @@ TEST_F(TabControlPeerTest, TabSetShowsItsTabsAtTheBottom) {
   form->Show();
   HWND hwnd = Hwnd(*tabs);
   EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_STYLE) & TCS_BOTTOM, 0);
-  EXPECT_EQ(Tabs(hwnd), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(native::TabControl(hwnd).Texts(), (std::vector<std::string>{"x", "y"}));
 }
 
 TEST_F(TabControlPeerTest, TabbedNotebookShowsItsPagesAsTabs) {
@@ -99,7 +82,7 @@ TEST_F(TabControlPeerTest, TabbedNotebookShowsItsPagesAsTabs) {
   book->Pages().SetCommaText("p1,p2");
   form->Show();
   book->Pages().Put(0, kPath);
-  EXPECT_EQ(Tabs(Hwnd(*book)), (std::vector<std::string>{kPath, "p2"}));
+  EXPECT_EQ(native::TabControl(Hwnd(*book)).Texts(), (std::vector<std::string>{kPath, "p2"}));
 }
 
 }  // namespace

@@ -1,42 +1,32 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/win32/Pixels.h"
 #include "toolkit/win32/TransparentBitmap.h"
 
-using tk::win32::BitmapHandle;
+using plat::UniqueBitmap;
+using testsupport::PixelOf;
 using tk::win32::OnBackground;
 
 namespace {
 
 // A 4 x 3 picture: blue, with its bottom-left pixel green (the transparent colour) and one more
 // green pixel at (2, 0).
-BitmapHandle Picture() {
-  HDC screen = GetDC(nullptr);
-  BitmapHandle bitmap(CreateCompatibleBitmap(screen, 4, 3));
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, bitmap.Get());
+UniqueBitmap Picture() {
+  const plat::UniqueWindowDc screen = plat::WindowDcOf(nullptr);
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 4, 3));
+  const plat::UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
+  const plat::UniqueSelection selected = plat::SelectInto(dc.Get(), bitmap.Get());
   for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 4; ++x) SetPixel(dc, x, y, RGB(0, 0, 255));
+    for (int x = 0; x < 4; ++x) SetPixel(dc.Get(), x, y, RGB(0, 0, 255));
   }
-  SetPixel(dc, 0, 2, RGB(0, 255, 0));
-  SetPixel(dc, 2, 0, RGB(0, 255, 0));
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  SetPixel(dc.Get(), 0, 2, RGB(0, 255, 0));
+  SetPixel(dc.Get(), 2, 0, RGB(0, 255, 0));
   return bitmap;
 }
 
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const COLORREF color = GetPixel(dc, x, y);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return color;
-}
-
 TEST(TransparentBitmapTest, TransparentColourTakesTheBackground) {
-  const BitmapHandle picture = Picture();
-  const BitmapHandle shown = OnBackground(picture.Get(), RGB(255, 255, 255));
+  const UniqueBitmap picture = Picture();
+  const UniqueBitmap shown = OnBackground(picture.Get(), RGB(255, 255, 255));
   ASSERT_TRUE(shown);
   EXPECT_EQ(PixelOf(shown.Get(), 0, 2), RGB(255, 255, 255));
   EXPECT_EQ(PixelOf(shown.Get(), 2, 0), RGB(255, 255, 255));
@@ -45,8 +35,8 @@ TEST(TransparentBitmapTest, TransparentColourTakesTheBackground) {
 }
 
 TEST(TransparentBitmapTest, SizeAndSourceAreKept) {
-  const BitmapHandle picture = Picture();
-  const BitmapHandle shown = OnBackground(picture.Get(), RGB(10, 20, 30));
+  const UniqueBitmap picture = Picture();
+  const UniqueBitmap shown = OnBackground(picture.Get(), RGB(10, 20, 30));
   BITMAP info{};
   GetObjectW(shown.Get(), sizeof info, &info);
   EXPECT_EQ(info.bmWidth, 4);

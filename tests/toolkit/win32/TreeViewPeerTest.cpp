@@ -6,6 +6,7 @@
 
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/TreeView.h"
+#include "toolkit/win32/native/TreeView.h"
 
 using namespace tk;
 
@@ -17,28 +18,12 @@ const std::string kPath =
     "\xC5\x9A"
     "cie\xC5\xBCka";
 
-std::string ItemText(HWND tree, HTREEITEM item) {
-  wchar_t text[256] = {};
-  TVITEMW tv{};
-  tv.mask = TVIF_TEXT;
-  tv.hItem = item;
-  tv.pszText = text;
-  tv.cchTextMax = 256;
-  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-  return tk::win32::Narrow(text);
-}
-
 // The native nodes in pre-order, each as its depth in dots and its text.
-void Walk(HWND tree, HTREEITEM first, const std::string& depth, std::vector<std::string>& out) {
-  for (HTREEITEM item = first; item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
-    out.push_back(depth + ItemText(tree, item));
-    Walk(tree, TreeView_GetChild(tree, item), depth + ".", out);
-  }
-}
-
 std::vector<std::string> NativeTree(HWND tree) {
   std::vector<std::string> out;
-  Walk(tree, TreeView_GetRoot(tree), "", out);
+  for (const auto& [depth, text] : native::TreeView(tree).Lines()) {
+    out.push_back(std::string(static_cast<std::size_t>(depth), '.') + text);
+  }
   return out;
 }
 
@@ -52,7 +37,7 @@ TEST_F(TreeViewPeerTest, ShowsTheNodesWithTheirChildren) {
   nodes.Add(nullptr, "Morlen");
   form->Show();
   HWND hwnd = Hwnd(*tree);
-  EXPECT_EQ(lstrcmpiW(ClassNameOf(hwnd).c_str(), WC_TREEVIEWW), 0);
+  EXPECT_TRUE(OfClass(hwnd, WC_TREEVIEWW));
   EXPECT_EQ(NativeTree(hwnd), (std::vector<std::string>{"Programme", ".Vuvavoredir", "." + kPath,
                                                         "..leaf", "Morlen"}));
 }
@@ -142,13 +127,13 @@ TEST_F(TreeViewPeerTest, SortingKeepsExpandedAndSelectedItemsSo) {
   nodes.Add(nullptr, "a");
   form->Show();
   HWND hwnd = Hwnd(*tree);
-  HTREEITEM native = TreeView_GetRoot(hwnd);
-  TreeView_Expand(hwnd, native, TVE_EXPAND);
-  TreeView_SelectItem(hwnd, native);
+  HTREEITEM first = TreeView_GetRoot(hwnd);
+  TreeView_Expand(hwnd, first, TVE_EXPAND);
+  TreeView_SelectItem(hwnd, first);
   tree->SetSortType(stText);
   EXPECT_EQ(NativeTree(hwnd), (std::vector<std::string>{"a", "b", ".b1", ".b2"}));
   HTREEITEM selected = TreeView_GetSelection(hwnd);
-  EXPECT_EQ(ItemText(hwnd, selected), "b");
+  EXPECT_EQ(native::TreeView(hwnd).Text(selected), "b");
   EXPECT_NE(TreeView_GetItemState(hwnd, selected, TVIS_EXPANDED) & TVIS_EXPANDED, 0u);
   // Changes after the reorder still land on the right items.
   nodes.Item(2)->SetText("b0");
@@ -163,11 +148,11 @@ TEST_F(TreeViewPeerTest, EditingANodeInPlaceWritesTheNodesText) {
   form->Show();
   HWND hwnd = Hwnd(*tree);
   SetFocus(hwnd);
-  auto edit = reinterpret_cast<HWND>(
-      SendMessageW(hwnd, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(TreeView_GetRoot(hwnd))));
+  const native::TreeView view(hwnd);
+  auto edit = reinterpret_cast<HWND>(view.Send(TVM_EDITLABELW, 0, view.Root()));
   ASSERT_NE(edit, nullptr);
-  SetWindowTextW(edit, tk::win32::Widen(kPath).c_str());
-  SendMessageW(hwnd, TVM_ENDEDITLABELNOW, FALSE, 0);
+  native::Window(edit).SetText(kPath);
+  view.Send(TVM_ENDEDITLABELNOW, FALSE);
   EXPECT_EQ(tree->Items().Item(0)->Text(), kPath);
   EXPECT_EQ(NativeTree(hwnd), (std::vector<std::string>{kPath}));
 }
@@ -177,9 +162,9 @@ TEST_F(TreeViewPeerTest, ReadOnlyTreeCannotBeEditedInPlace) {
   auto* tree = NewChild<TTreeView>(*form, 10, 10, 300, 200);
   tree->SetReadOnly(true);
   form->Show();
-  EXPECT_EQ(GetWindowLongPtrW(Hwnd(*tree), GWL_STYLE) & TVS_EDITLABELS, 0);
+  EXPECT_EQ(native::Window(Hwnd(*tree)).Style() & TVS_EDITLABELS, 0u);
   tree->SetReadOnly(false);
-  EXPECT_NE(GetWindowLongPtrW(Hwnd(*tree), GWL_STYLE) & TVS_EDITLABELS, 0);
+  EXPECT_NE(native::Window(Hwnd(*tree)).Style() & TVS_EDITLABELS, 0u);
 }
 
 }  // namespace

@@ -11,8 +11,10 @@
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/StandardClasses.h"
-#include "toolkit/win32/Utf16.h"
 #include "toolkit/win32/Win32Backend.h"
+#include "toolkit/win32/native/Window.h"
+
+namespace native = tk::win32::native;
 
 class Win32App : public ::testing::Test {
  protected:
@@ -68,17 +70,12 @@ inline HWND Hwnd(const tk::TControl& control) {
   return control.Peer() != nullptr ? static_cast<HWND>(control.Peer()->NativeHandle()) : nullptr;
 }
 
-inline std::string WindowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return tk::win32::Narrow(text);
-}
-
-inline std::wstring ClassNameOf(HWND hwnd) {
-  wchar_t name[64] = {};
-  GetClassNameW(hwnd, name, 64);
-  return name;
+// Whether the window is of the class `name`, in any case as the system matches; names the
+// window's class when not.
+inline ::testing::AssertionResult OfClass(HWND hwnd, const wchar_t* name) {
+  const native::Window window(hwnd);
+  if (window.OfClass(name)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the window's class is " << window.ClassName();
 }
 
 // The rectangle of a child window in its parent's client coordinates.
@@ -89,9 +86,15 @@ inline RECT ChildRect(HWND hwnd) {
   return r;
 }
 
+// What a control tells its parent when the user acts on it: WM_COMMAND with its id and `code`.
+inline void NotifyParent(HWND control, WORD code) {
+  SendMessageW(GetParent(control), WM_COMMAND,
+               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(control)), code),
+               reinterpret_cast<LPARAM>(control));
+}
+
 inline LOGFONTW FontOf(HWND hwnd) {
   LOGFONTW lf{};
-  auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-  GetObjectW(font, sizeof lf, &lf);
+  GetObjectW(native::Window(hwnd).Font(), sizeof lf, &lf);
   return lf;
 }

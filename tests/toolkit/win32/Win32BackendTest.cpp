@@ -1,3 +1,4 @@
+#include "platform/win32/UniqueHandle.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/FormStyles.h"
@@ -43,15 +44,15 @@ TEST_F(Win32BackendTest, FrameInsetsMatchARealWindow) {
   for (int style : {bsSingle, bsSizeable, bsDialog, bsToolWindow, bsNone}) {
     const TRect insets = backend.FrameInsets(style);
     const auto styles = tk::win32::FormStyles(style);
-    HWND hwnd = CreateWindowExW(styles.exStyle, L"FrameInsetsTest", L"", styles.style, 0, 0,
-                                300 + insets.left + insets.right, 80 + insets.top + insets.bottom,
-                                nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(hwnd, nullptr);
+    const plat::UniqueWindow window(
+        CreateWindowExW(styles.exStyle, L"FrameInsetsTest", L"", styles.style, 0, 0,
+                        300 + insets.left + insets.right, 80 + insets.top + insets.bottom, nullptr,
+                        nullptr, nullptr, nullptr));
+    ASSERT_TRUE(window);
     RECT client{};
-    GetClientRect(hwnd, &client);
+    GetClientRect(window.Get(), &client);
     EXPECT_EQ(client.right, 300) << "border style " << style;
     EXPECT_EQ(client.bottom, 80) << "border style " << style;
-    DestroyWindow(hwnd);
   }
   EXPECT_EQ(backend.FrameInsets(bsNone).top, 0);
   EXPECT_GT(backend.FrameInsets(bsSingle).top, backend.FrameInsets(bsSingle).bottom);

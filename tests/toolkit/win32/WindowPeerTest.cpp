@@ -5,6 +5,7 @@
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/WindowPeer.h"
+#include "toolkit/win32/native/StringList.h"
 
 using namespace tk;
 using tk::win32::WindowPeer;
@@ -46,8 +47,8 @@ TEST_F(WindowPeerTest, TextsAloneUnderALockNeverPauseTheWindow) {
     form->SetCaption("Another title");
   }
   EXPECT_TRUE(messages.Sent().empty());
-  EXPECT_EQ(win32::NativeText(Hwnd(*label)), "changed");
-  EXPECT_EQ(win32::NativeText(Hwnd(*button)), "Cancel");
+  EXPECT_EQ(native::Window(Hwnd(*label)).Text(), "changed");
+  EXPECT_EQ(native::Window(Hwnd(*button)).Text(), "Cancel");
 }
 
 TEST_F(WindowPeerTest, AChangeInsideAChildPausesTheLockedWindow) {
@@ -64,7 +65,7 @@ TEST_F(WindowPeerTest, AChangeInsideAChildPausesTheLockedWindow) {
     list->Items().Add("two");
   }
   EXPECT_EQ(messages.Sent(), (std::vector<WPARAM>{FALSE, TRUE}));
-  EXPECT_EQ(SendMessageW(Hwnd(*list), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(native::ListBox(Hwnd(*list)).Count(), 2);
 }
 
 TEST_F(WindowPeerTest, NestedLocksTouchTheWindowOnce) {
@@ -138,10 +139,10 @@ TEST_F(WindowPeerTest, AWindowWithoutItsPeerMapsToNone) {
   EXPECT_EQ(WindowPeer::FromHandle(hwnd), nullptr);
   EXPECT_EQ(WindowPeer::FromHandle(Hwnd(*kept)), kept->Peer());
   // A window the toolkit did not create, even among its controls, has no peer.
-  HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, Hwnd(*form), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-  EXPECT_EQ(WindowPeer::FromHandle(foreign), nullptr);
-  DestroyWindow(foreign);
+  const plat::UniqueWindow foreign(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10,
+                                                   Hwnd(*form), nullptr, GetModuleHandleW(nullptr),
+                                                   nullptr));
+  EXPECT_EQ(WindowPeer::FromHandle(foreign.Get()), nullptr);
 }
 
 TEST_F(WindowPeerTest, PeersOfAFormDestroyedWithItsChildrenAreForgotten) {

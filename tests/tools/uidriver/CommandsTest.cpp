@@ -12,6 +12,9 @@
 #include "toolkit/Form.h"
 #include "toolkit/StandardClasses.h"
 #include "toolkit/StdCtrls.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Utf16.h"
+#include "toolkit/win32/Fonts.h"
 #include "toolkit/win32/Win32Backend.h"
 #include "tools/uidriver/Commands.h"
 
@@ -165,6 +168,52 @@ TEST_F(CommandsTest, CloseAsksTheWindowToClose) {
   backend.ProcessMessages();
   EXPECT_TRUE(closed);
   EXPECT_EQ(Run({"exists", kTitle}, output), 1);
+}
+
+// The face and metrics, as the font command prints them, of the font the toolkit makes for its
+// controls from `font`.
+std::vector<std::string> ToolkitFontRecord(const TFont& font) {
+  const plat::UniqueFont handle = tk::win32::CreateFontFor(font);
+  const plat::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!handle || !dc) return {"(no font)"};
+  const plat::UniqueSelection selected = plat::SelectInto(dc.Get(), handle.Get());
+  wchar_t face[LF_FACESIZE] = {};
+  TEXTMETRICW metrics{};
+  GetTextFaceW(dc.Get(), LF_FACESIZE, face);
+  GetTextMetricsW(dc.Get(), &metrics);
+  return {"font", plat::Narrow(face), std::to_string(metrics.tmHeight),
+          std::to_string(metrics.tmAscent), std::to_string(metrics.tmAveCharWidth)};
+}
+
+// The driver makes its fonts without the toolkit's components; they must be the ones the
+// program's controls draw with, or the end-to-end font checks would measure another font.
+TEST(FontCommandTest, ProbesTheFontTheToolkitMakesForItsControls) {
+  const struct {
+    const char* face;
+    int height;
+    bool bold;
+  } cases[] = {
+      {"MS Sans Serif", -11, false},
+      {"MS Sans Serif", -13, true},
+      {"Tahoma", -16, false},
+      {"Courier New", 20, true},
+  };
+  for (const auto& c : cases) {
+    TFont font;
+    font.SetName(c.face);
+    font.SetHeight(c.height);
+    font.SetStyle(c.bold ? fsBold : 0);
+    std::vector<std::string> args = {"font", c.face, std::to_string(c.height)};
+    if (c.bold) args.push_back("bold");
+    Output output;
+    ASSERT_EQ(RunCommand(args, output), 0) << c.face << " " << c.height << output.err;
+    const auto records = Records(output.out);
+    ASSERT_EQ(records.size(), 1u) << output.out;
+    std::vector<std::string> probed = records[0];
+    ASSERT_EQ(probed.size(), 6u) << output.out;
+    probed.erase(probed.begin() + 2);  // the kind of face, which the metrics do not name
+    EXPECT_EQ(probed, ToolkitFontRecord(font)) << c.face << " " << c.height;
+  }
 }
 
 TEST_F(CommandsTest, WrongCallsAreUsageErrors) {

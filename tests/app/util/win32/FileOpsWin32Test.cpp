@@ -4,8 +4,8 @@
 #include "app/util/FileOps.h"
 #include "platform/CaseFold.h"
 #include "platform/win32/UniqueHandle.h"
-#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "tests/support/win32/ScratchDir.h"
@@ -97,7 +97,7 @@ class HeldFileTest : public DeleteFilesWin32Test {
                                nullptr, &startup, &info))
         << "cannot start " << plat::Narrow(helper);
     process_.Reset(info.hProcess);
-    CloseHandle(info.hThread);
+    const plat::UniqueKernelHandle thread(info.hThread);  // not waited for
     const HANDLE waits[] = {ready_.Get(), process_.Get()};
     ASSERT_EQ(WaitForMultipleObjects(2, waits, FALSE, 30000), WAIT_OBJECT_0)
         << "the helper did not open the file";

@@ -10,7 +10,8 @@
 
 int main() {
   int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  const plat::UniqueArgumentList arguments(CommandLineToArgvW(GetCommandLineW(), &argc));
+  wchar_t** argv = arguments.Get();
   if (!argv || argc < 4 || argc > 5) return 2;
   DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
   if (argc == 5) {
@@ -22,7 +23,6 @@ int main() {
   if (!file) return 3;
   plat::UniqueKernelHandle ready(OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[2]));
   plat::UniqueKernelHandle release(OpenEventW(SYNCHRONIZE, FALSE, argv[3]));
-  LocalFree(argv);
   if (!ready || !release) return 4;
   SetEvent(ready.Get());
   WaitForSingleObject(release.Get(), 60000);
