@@ -152,4 +152,18 @@ bool IsVerbatimPath(std::string_view path) {
   return path.substr(0, 4) == "\\\\?\\";
 }
 
+std::string ExtendedPath(std::string_view fullPath) {
+  const std::string path(fullPath);
+  switch (ClassifyPath(path)) {
+    case PathKind::kDriveAbsolute:
+      return "\\\\?\\" + path;
+    case PathKind::kUnc:
+      return "\\\\?\\UNC\\" + path.substr(2);
+    case PathKind::kLocalDevice:
+      return "\\\\?\\" + path.substr(4);
+    default:
+      return path;
+  }
+}
+
 }  // namespace plat

@@ -24,9 +24,10 @@ void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view ma
 // base::EInOutError with the system's code when it stays.
 void RemoveTree(plat::FileSystem& fs, const std::string& dir, RetryPolicy& retry);
 
-// The directory named by the "temp" variable, in its long form and ending in "\"; else
-// "c:\temp\", created when missing. Raises base::Exception "Cannot create c:\temp" when neither
-// exists and the directory cannot be created.
+// The directory named by the "temp" variable, in its long form and ending in "\" (also when the
+// query about it fails for another reason than "not found"); else "c:\temp\", created when
+// missing. Raises base::Exception "Cannot create c:\temp" when neither exists and the directory
+// cannot be created.
 std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env);
 
 bool IsExistingDirectory(plat::FileSystem& fs, std::string_view path);

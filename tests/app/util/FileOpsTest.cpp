@@ -42,7 +42,7 @@ TEST_F(DeleteFilesTest, DeletesFilesWhateverTheirAttributes) {
   fs.AddFile("C:\\d\\hidden", kHidden);
   fs.AddFile("C:\\d\\system", kSystem | kHidden | kReadOnly);
   DeleteFiles(fs, "C:\\d\\", "*.*", false);
-  EXPECT_EQ(fs.Enumerate("C:\\d\\*").size(), 2u);  // "." and ".."
+  EXPECT_EQ(fs.Enumerate("C:\\d\\*").entries.size(), 2u);  // "." and ".."
   EXPECT_TRUE(fs.Exists("C:\\d"));
 }
 
@@ -64,7 +64,7 @@ TEST_F(DeleteFilesTest, UndeletableFileStaysSilentlyWithoutRecursion) {
   EXPECT_TRUE(fs.Exists("C:\\d\\locked"));
   EXPECT_FALSE(fs.Exists("C:\\d\\other"));
   // The second attempt came after the attributes were cleared.
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\locked"), attr::kNormal);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\locked").value, attr::kNormal);
 }
 
 TEST_F(DeleteFilesTest, SurvivingFileIsTakenForADirectoryAndRaises) {
@@ -108,8 +108,8 @@ TEST_F(DeleteFilesTest, HiddenAndSystemSubdirectoriesAreLeftAlone) {
   EXPECT_NO_THROW(DeleteFiles(fs, "C:\\d\\", "*.*", true));
   EXPECT_TRUE(fs.Exists("C:\\d\\hidden\\inner"));
   EXPECT_TRUE(fs.Exists("C:\\d\\system\\inner"));
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\hidden"), kDirectory | kHidden);
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\system"), kDirectory | kSystem);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\hidden").value, kDirectory | kHidden);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\system").value, kDirectory | kSystem);
   EXPECT_FALSE(fs.Exists("C:\\d\\plain"));
 }
 
@@ -165,8 +165,8 @@ class DeleteFilesLinkTest : public DeleteFilesTest {
   void ExpectOutsideUntouched() {
     EXPECT_TRUE(fs.Exists("C:\\outside\\keep.txt"));
     EXPECT_TRUE(fs.Exists("C:\\outside\\sub"));
-    EXPECT_EQ(fs.GetAttributes("C:\\outside\\keep.txt"), kReadOnly);
-    EXPECT_EQ(fs.GetAttributes("C:\\outside"), kDirectory);
+    EXPECT_EQ(fs.GetAttributes("C:\\outside\\keep.txt").value, kReadOnly);
+    EXPECT_EQ(fs.GetAttributes("C:\\outside").value, kDirectory);
   }
 };
 
@@ -227,6 +227,18 @@ TEST_F(GetTempDirTest, FailedLongFormConversionKeepsTheValue) {
   env.Set("temp", "c:\\tmp");
   fs.FailOn(FsOp::kLongPathName, "c:\\tmp\\", 2);
   EXPECT_EQ(TempDir(), "c:\\tmp\\");
+}
+
+// Only "not found" says the directory is missing; a query that failed otherwise keeps the
+// variable's word, and no C:\temp is made beside it.
+TEST_F(GetTempDirTest, FailedQueryIsNoAnswerOfMissing) {
+  fs.AddDirectory("C:\\Tmp");
+  env.Set("temp", "c:\\tmp");
+  for (const OsError code : {err::kAccessDenied, err::kCrc}) {
+    fs.FailOn(FsOp::kGetAttributes, "c:\\tmp", code);
+    EXPECT_EQ(TempDir(), "c:\\Tmp\\") << code;
+  }
+  EXPECT_EQ(fs.Calls(FsOp::kMakeDir), 0u);
 }
 
 TEST_F(GetTempDirTest, UnsetEmptyOrMissingFallsBackToExistingCTemp) {

@@ -176,7 +176,7 @@ TEST(DeleteFilesUnixLinkTest, LinksOutOfTheTreeAreNeverFollowed) {
   if (!root) GTEST_SKIP() << "not running under Wine";
   plat::Win32FileSystem fs;
   ASSERT_TRUE(plat::FileExists(fs, *root + "\\outside\\keep.txt")) << "fixture missing";
-  ASSERT_EQ(fs.GetAttributes(*root + "\\tree\\absolute"),
+  ASSERT_EQ(fs.GetAttributes(*root + "\\tree\\absolute").value,
             plat::attr::kDirectory | plat::attr::kReparsePoint);
 
   // Wine removes a Unix symlink neither as a directory nor as a file, so the link stays and the
@@ -185,7 +185,7 @@ TEST(DeleteFilesUnixLinkTest, LinksOutOfTheTreeAreNeverFollowed) {
   EXPECT_TRUE(plat::FileExists(fs, *root + "\\outside\\keep.txt"));
   EXPECT_TRUE(plat::FileExists(fs, *root + "\\outside\\sub\\inner.txt"));
   EXPECT_TRUE(plat::IsExistingDirectory(fs, *root + "\\outside\\sub"));
-  EXPECT_EQ(fs.GetAttributes(*root + "\\outside"), plat::attr::kDirectory);
+  EXPECT_EQ(fs.GetAttributes(*root + "\\outside").value, plat::attr::kDirectory);
 }
 
 // Changes "temp" for one test and puts it and C:\temp back afterwards.
