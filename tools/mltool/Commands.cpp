@@ -10,6 +10,7 @@
 #include "tools/mltool/PoFile.h"
 #include "tools/mltool/PoImport.h"
 #include "tools/mltool/PoReader.h"
+#include "tools/mltool/Pseudo.h"
 #include "tools/mltool/StringLibraryScript.h"
 #include "tools/mltool/ToolError.h"
 #include "tools/mltool/TranslationTable.h"
@@ -29,7 +30,8 @@ constexpr char kUsageText[] =
     "       mltool stringlib <window.form>... <language> <out.rc> [--component <name>]\n"
     "       mltool po-export <window.form> <dir> [--languages <code>,...] [--component <name>]\n"
     "       mltool po-import <window.form> <in.po> [--language <n>] [--out <file>]"
-    " [--component <name>]\n";
+    " [--component <name>]\n"
+    "       mltool pseudo <window.form> [<language>] [--out <file>] [--component <name>]\n";
 
 struct Arguments {
   std::vector<std::string> positional;
@@ -56,7 +58,8 @@ Arguments Parse(const std::vector<std::string>& args, std::string_view command) 
     const bool hasValue = i + 1 < args.size();
     if (arg == "--new" && command == "extract") {
       parsed.addNew = true;
-    } else if (arg == "--out" && (command == "merge" || command == "po-import")) {
+    } else if (arg == "--out" &&
+               (command == "merge" || command == "po-import" || command == "pseudo")) {
       if (!hasValue) throw UsageError("--out needs a file name");
       parsed.out = args[++i];
     } else if (arg == "--languages" && command == "po-export") {
@@ -270,6 +273,51 @@ int PoImport(const Arguments& args, Stage& stage, Output& output) {
   return kDone;
 }
 
+int Pseudo(const Arguments& args, Stage& stage, Output& output) {
+  const std::vector<std::string>& p = args.positional;
+  if (p.empty() || p.size() > 2) {
+    throw UsageError("pseudo takes a window description and perhaps a language");
+  }
+  const std::string& formPath = p[0];
+  const std::string target = args.out.value_or(formPath);
+  stage.file = formPath;
+  const LoadedWindow window(Read(formPath));
+  ml::TBaseMultiLang& localizer = window.Localizer(args.component);
+  const int languages = localizer.Languages();
+  const int source = localizer.DefaultLanguage();
+  const int language = p.size() == 2 ? ParseLanguage(p[1]) : languages;
+  if (language > languages) {
+    throw UsageError("the pseudo-language is a language of the table or the next one, " +
+                     std::to_string(languages) + "; not " + std::to_string(language));
+  }
+  if (language == source) {
+    throw ToolError("language " + std::to_string(language) +
+                    " is the table's default language, whose texts the pseudo-texts are made of");
+  }
+  Entries entries = EntriesOf(localizer.Words(), languages);
+  if (language == languages) {
+    if (languages == 255) throw ToolError("the table has 255 languages, as many as it can hold");
+    localizer.ChangeLanguageCount(static_cast<std::uint8_t>(languages + 1));
+    // The window keeps its font in the new language when every language has a font record.
+    tk::TStrings& charSets = localizer.CharSets();
+    if (charSets.Count() == languages) charSets.Add(charSets[source]);
+    for (Entry& entry : entries) entry.texts.emplace_back();
+  }
+  for (Entry& entry : entries) {
+    entry.texts[static_cast<std::size_t>(language)] =
+        PseudoText(entry.texts[static_cast<std::size_t>(source)]);
+  }
+  localizer.Words().Assign(WordsOf(entries));
+  const std::string description = window.Write();
+
+  stage.file.clear();
+  WriteWholeFile(target, description);
+  output.out += target + ": language " + std::to_string(language) + " holds pseudo-texts of " +
+                "language " + std::to_string(source) + " in " + std::to_string(entries.size()) +
+                " entries\n";
+  return kDone;
+}
+
 int ParseLanguage(const std::string& text) {
   if (text.empty() || text.size() > 3 ||
       text.find_first_not_of("0123456789") != std::string::npos) {
@@ -337,6 +385,7 @@ int RunCommand(const std::vector<std::string>& args, Output& output) {
     if (command == "stringlib") return StringLib(parsed, stage, output);
     if (command == "po-export") return PoExport(parsed, stage, output);
     if (command == "po-import") return PoImport(parsed, stage, output);
+    if (command == "pseudo") return Pseudo(parsed, stage, output);
     throw UsageError("unknown command " + command);
   } catch (const UsageError& e) {
     output.err += "mltool: " + std::string(e.what()) + "\n" + kUsageText;

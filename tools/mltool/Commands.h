@@ -15,6 +15,9 @@
 //   po-import <window.form> <in.po> [--language <n>] [--out <file>] [--component <name>]
 //       The file's translations become its language's texts; untranslated and fuzzy messages
 //       leave them empty. Nothing is written when the file has an error. Native build only.
+//   pseudo <window.form> [<language>] [--out <file>] [--component <name>]
+//       A language of pseudo-texts made of the default language's (Pseudo.h): the next language,
+//       or the one named, made again.
 //
 // Exit code 0 on success, 1 on an error (reported with the file and line at fault), 2 on a usage
 // error.
