@@ -10,18 +10,6 @@
 
 namespace mltool {
 
-namespace {
-
-std::optional<int> LanguageNumber(std::string_view text) {
-  if (text.empty() || text.size() > 3 ||
-      text.find_first_not_of("0123456789") != std::string::npos) {
-    return std::nullopt;
-  }
-  return std::stoi(std::string(text));
-}
-
-}  // namespace
-
 int CatalogLanguage(const PoCatalog& catalog, std::optional<int> given, int languages,
                     int defaultLanguage) {
   std::optional<int> language = given;
