@@ -103,14 +103,11 @@ int PoImport(const Arguments& args, Stage& stage, Output& output) {
   if (args.positional.size() != 2) {
     throw UsageError("po-import takes a window description and a PO file");
   }
-  if (!CanReadPoFiles()) {
-    throw ToolError("this build of mltool reads no PO files: use the native build, or CSV");
-  }
+  std::optional<int> given;
+  if (args.language) given = ParseLanguage(*args.language);
   const std::string& formPath = args.positional[0];
   const std::string& poPath = args.positional[1];
   const std::string target = args.out.value_or(formPath);
-  std::optional<int> given;
-  if (args.language) given = ParseLanguage(*args.language);
   stage.file = formPath;
   const LoadedWindow window(Read(formPath));
   ml::TBaseMultiLang& localizer = window.Localizer(args.component);

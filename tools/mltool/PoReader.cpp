@@ -138,10 +138,6 @@ void CheckCharset(const std::optional<std::string>& contentType, int headerLine)
 
 }  // namespace
 
-bool CanReadPoFiles() {
-  return true;
-}
-
 PoCatalog ReadPoFile(const std::string& path, std::string_view text) {
   if (const int bad = FirstBadUtf8Line(text); bad != 0) {
     throw ToolError("bytes that are not UTF-8 (save the file in UTF-8)", bad);

@@ -23,9 +23,6 @@ struct PoCatalog {
   std::vector<PoMessage> messages;           // in file order; no header, no obsolete ones
 };
 
-// Whether this build reads PO files.
-bool CanReadPoFiles();
-
 // The catalog of the PO file at `path`, whose bytes are `text`. Raises ToolError naming the line
 // of the first error the library reports (or of bytes that are not UTF-8, or of a header whose
 // charset is not UTF-8), and for a file in several domains.

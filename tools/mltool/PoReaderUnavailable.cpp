@@ -4,10 +4,6 @@
 
 namespace mltool {
 
-bool CanReadPoFiles() {
-  return false;
-}
-
 PoCatalog ReadPoFile(const std::string&, std::string_view) {
   throw ToolError("this build of mltool reads no PO files; use the native build, or CSV (merge)");
 }
