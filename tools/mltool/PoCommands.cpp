@@ -85,7 +85,7 @@ int PoExport(const Arguments& args, Stage& stage, Output& output) {
   std::string names;
   std::size_t messages = 0;
   for (const Entry& entry : entries) {
-    if (!entry.texts[info.defaultLanguage].empty()) {
+    if (HasMessage(entry, info.defaultLanguage)) {
       ++messages;
     } else {
       names += (names.empty() ? "" : ", ") + entry.key;

@@ -106,6 +106,10 @@ std::vector<std::string> EntryContexts(const Entries& entries, std::string_view 
   return contexts;
 }
 
+bool HasMessage(const Entry& entry, int defaultLanguage) {
+  return !entry.texts[static_cast<std::size_t>(defaultLanguage)].empty();
+}
+
 std::string PoText(std::string_view tableText) {
   std::string out;
   out.reserve(tableText.size());
@@ -132,13 +136,11 @@ std::string WritePoFile(const Entries& entries, const PoCatalogInfo& info) {
   std::string out = Header(info);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const Entry& entry = entries[i];
-    const std::string& source = entry.texts[column(info.defaultLanguage)];
-    // PO has no message without an id but the header; there is nothing to translate from.
-    if (source.empty()) continue;
+    if (!HasMessage(entry, info.defaultLanguage)) continue;
     const std::string key = contexts[i].substr(info.className.size() + 1);
     out += "\n#: " + info.descriptionName + ":" + key + "\n";
     out += Field("msgctxt", contexts[i]);
-    out += Field("msgid", PoText(source));
+    out += Field("msgid", PoText(entry.texts[column(info.defaultLanguage)]));
     out += Field("msgstr", info.language ? PoText(entry.texts[column(*info.language)]) : "");
   }
   return out;

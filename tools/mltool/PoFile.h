@@ -24,6 +24,10 @@ inline constexpr std::string_view kTableLanguageField = "X-Table-Language";
 // block ("ListBox1\"2"). A context that would repeat an earlier one gets "~2", "~3", ...
 std::vector<std::string> EntryContexts(const Entries& entries, std::string_view className);
 
+// Whether the entry becomes a message: it needs a default-language text, as PO has no message
+// without an id but the header, and there is nothing to translate from.
+bool HasMessage(const Entry& entry, int defaultLanguage);
+
 // A table text as a PO text: the table's CR LF line breaks become PO's "\n". TableText is its
 // inverse: every line feed becomes CR LF again.
 std::string PoText(std::string_view tableText);

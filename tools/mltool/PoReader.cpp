@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "base/Ascii.h"
+#include "base/Utf8.h"
 #include "tools/mltool/PoFile.h"
 #include "tools/mltool/TextLines.h"
 #include "tools/mltool/ToolError.h"
@@ -27,7 +28,7 @@ struct Problems {
 Problems* current = nullptr;
 
 void Note(int severity, const char* filename, std::size_t lineno, const char* text) {
-  if (severity == PO_SEVERITY_WARNING || current->any) return;
+  if (current == nullptr || severity == PO_SEVERITY_WARNING || current->any) return;
   current->any = true;
   current->message = text != nullptr ? text : "the file is no PO file";
   while (!current->message.empty() && current->message.back() == '\n') current->message.pop_back();
@@ -39,6 +40,7 @@ void Note(int severity, const char* filename, std::size_t lineno, const char* te
 // The library must not go on after a fatal error, and would end the process itself: leave the read
 // for the caller, which refuses the file. The frames skipped are the library's own C frames.
 [[noreturn]] void Abandon() {
+  if (current == nullptr) std::abort();  // a fatal error outside a read: none is expected
   std::longjmp(current->fatal, 1);
 }
 
@@ -174,6 +176,12 @@ PoCatalog ReadPoFile(const std::string& path, std::string_view text) {
     message.translation = message.plural ? "" : po_message_msgstr(m);
     message.fuzzy = po_message_is_fuzzy(m) != 0;
     message.line = line;
+    // Escapes ("\\xFF") make bytes that the file itself does not hold.
+    for (const std::string* text : {&message.id, &message.translation}) {
+      if (base::FirstInvalidUtf8(*text) != std::string::npos) {
+        throw ToolError("the message's escapes make bytes that are not UTF-8", line);
+      }
+    }
     catalog.messages.push_back(std::move(message));
   }
   // A line found for each message, or none: a count that differs means the file's layout misled

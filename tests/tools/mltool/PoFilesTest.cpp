@@ -161,6 +161,8 @@ const BrokenFile kBroken[] = {
      "pl.po:2: the file's charset is ISO-8859-2"},
     {"bytes that are not UTF-8", "msgstr \"Start\"", "msgstr \"St\xE4rt\"",
      "pl.po:39: bytes that are not UTF-8"},
+    {"an escape that makes no UTF-8", "msgstr \"Start\"", "msgstr \"St\\xE4rt\"",
+     "pl.po:37: the message's escapes make bytes that are not UTF-8"},
     {"the default language", "X-Table-Language: 2", "X-Table-Language: 0",
      "pl.po: language 0 is the table's default language"},
     {"a language the table lacks", "X-Table-Language: 2", "X-Table-Language: 3",
