@@ -34,6 +34,14 @@ std::vector<std::string> LanguageCodes(const std::optional<std::string>& list, i
     throw UsageError("--languages names " + std::to_string(given.size()) +
                      " languages; the window's table has " + std::to_string(languages));
   }
+  // Each names a file: a code twice would write one language over another.
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    for (std::size_t j = i + 1; j < given.size(); ++j) {
+      if (!given[i].empty() && given[i] == given[j]) {
+        throw UsageError("--languages names " + given[i] + " twice");
+      }
+    }
+  }
   return given;
 }
 

@@ -47,6 +47,9 @@ TEST_F(CommandsTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Run({"po-export", Path("two.form"), Path(""), "--languages", "de;en", "--component",
                  "MultiLang1"}),
             2);
+  EXPECT_EQ(Run({"po-export", Path("two.form"), Path(""), "--languages", "en,en", "--component",
+                 "MultiLang1"}),
+            2);
   EXPECT_EQ(Run({"po-import", Path("two.form"), Path("a.po"), "--new"}), 2);
   EXPECT_EQ(Run({"po-import", Path("two.form"), Path("a.po"), "--language", "one"}), 2);
   EXPECT_EQ(Run({"pseudo"}), 2);
