@@ -145,7 +145,9 @@ PoCatalog ReadPoFile(const std::string& path, std::string_view text) {
     throw ToolError("bytes that are not UTF-8 (save the file in UTF-8)", bad);
   }
   Problems problems;
-  const std::unique_ptr<po_file, FileDeleter> file(ReadWithLibrary(path.c_str(), problems));
+  // The library reads standard input for "-".
+  const std::string libraryPath = path == "-" ? "./-" : path;
+  const std::unique_ptr<po_file, FileDeleter> file(ReadWithLibrary(libraryPath.c_str(), problems));
   if (problems.any) throw ToolError(problems.message, problems.line);
   if (!file) throw ToolError("cannot read the file");
   const char* const* domains = po_file_domains(file.get());
