@@ -7,7 +7,9 @@ namespace mltool {
 
 namespace {
 
-// A PO string literal's body: gettext's C escapes for what a quoted string cannot hold.
+// A PO string literal's body: gettext's C escapes for what a quoted string cannot hold. Other
+// control characters in octal, not as the description's "\x": gettext's "\x" takes every hex
+// digit that follows, letters of the text too.
 std::string Escaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
