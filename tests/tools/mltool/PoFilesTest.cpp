@@ -15,9 +15,9 @@
 
 namespace {
 
-// Multi-line texts (one ending in a line break), quotes, backslashes, tabs, letters beyond ASCII,
-// list items with the same text, a hint, and an entry without a default-language text; of a window
-// class the tool does not know.
+// Multi-line texts (one ending in a line break), quotes, backslashes, tabs, a control character
+// before a letter that is a hex digit, letters beyond ASCII, list items with the same text, a
+// hint, and an entry without a default-language text; of a window class the tool does not know.
 constexpr char kSpecialForm[] =
     "object Form2: TForm2\n"
     "  object MultiLang1: TMultiLang\n"
@@ -28,7 +28,7 @@ constexpr char kSpecialForm[] =
     "      \"\\\"\"\n      \"Tab\\there\"\n      \"\"\n"
     "      \"\\\"\"\n      \"Tab\\there\"\n      \"?\"\n"
     "      \"\\\".Hint\"\n      \"Gr\\xC3\\xB6\\xC3\\x9Fe \\xE2\\x82\\xAC\"\n"
-    "      \"Size \\xF0\\x9F\\x98\\x80\"\n"
+    "      \"Size \\xF0\\x9F\\x98\\x80 \\x01a\"\n"
     "      \"Label2\"\n      \"\"\n      \"only English\"\n"
     "    )\n"
     "  end\n"
