@@ -62,6 +62,12 @@ PoImportCounts ImportCatalog(Entries& entries, const PoCatalog& catalog, int lan
           message.line);
     }
     const auto found = entryOf.find(*message.context);
+    const std::string prefix = std::string(className) + "|";
+    if (found == entryOf.end() && message.context->rfind(prefix, 0) != 0) {
+      throw ToolError("the message is for another window: its context \"" + *message.context +
+                          "\" does not begin with the window's class, " + prefix,
+                      message.line);
+    }
     if (found == entryOf.end()) {
       throw ToolError("no entry of the window's table has the context \"" + *message.context +
                           "\" (msgmerge with a template of the description as it is brings the "

@@ -148,6 +148,8 @@ const BrokenFile kBroken[] = {
     {"a string never closed", "msgstr \"Start\"", "msgstr \"Start", "pl.po:40: end-of-line"},
     {"an unknown context", "TForm1|Button2", "TForm1|Button9",
      "pl.po:42: no entry of the window's table has the context \"TForm1|Button9\""},
+    {"another window's message", "TForm1|Button2", "TForm2|Button2",
+     "pl.po:42: the message is for another window: its context \"TForm2|Button2\""},
     {"a message without context", "msgctxt \"TForm1|Button2\"\n", "",
      "pl.po:42: the message has no context"},
     {"a context twice", "TForm1|Button2", "TForm1|Button1",
