@@ -23,7 +23,9 @@ endfunction()
 # zova_install_package(target...): installs the targets as Zova::<name without "zova_">, their
 # headers, the package configuration with its version file, and the helper that embeds a window
 # description in a program (EmbedText.cmake). Every library a target links must be among them.
+# The target zova_package builds what the installation takes.
 function(zova_install_package)
+  add_custom_target(zova_package DEPENDS ${ARGN})
   foreach(target IN LISTS ARGN)
     string(REGEX REPLACE "^zova_" "" name ${target})
     set_target_properties(${target} PROPERTIES EXPORT_NAME ${name})

@@ -10,6 +10,7 @@ build=${1:?usage: scripts/example.sh native|windows}
 prefix=$root/build/install-$build
 # A fresh prefix: nothing of an earlier install that the build no longer has.
 rm -rf "$prefix"
+cmake --build "build/$build" --target zova_package -j "$(nproc)" >/dev/null
 cmake --install "build/$build" --prefix "$prefix" >/dev/null
 args=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefix")
 if [ "$build" = windows ]; then
