@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SignupForm.h"
+#include "multilang/UnitState.h"
 #include "toolkit/Application.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StringList.h"
@@ -103,6 +104,12 @@ int main() {
     }
   }
   tk::Application().SetBackend(nullptr);
+#ifdef _WIN32
+  // A Windows program takes string libraries from the system with nothing set up.
+  const ml::StringLibraryServices services = ml::DefaultLibraryServices();
+  Expect(services.files != nullptr && services.libraries != nullptr,
+         "no string-library services of the system");
+#endif
   if (failures == 0) std::printf("signup_check: every language shows its texts\n");
   return failures == 0 ? 0 : 1;
 }
