@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots on a private X server: the window in German, English and Polish
 # (docs/window-*.png), each opened from a settings file with that language and closed by its
-# cancel button, and a run through its stages (docs/run-stages.png: the window, then the first
-# stages the status line shows after Start), as the run command records them.
+# cancel button, a run through its stages (docs/run-stages.png: the window, then the first
+# stages the status line shows after Start), as the run command records them, and the example
+# window in English and Polish (docs/example-*.png), each chosen from its Language menu.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -34,3 +35,21 @@ zova_drive "Trelvia®plus Deinstaller" Start 180 "$shots" "$exe" >/dev/null
 mapfile -t stages < <(ls -v "$shots"/stage-*.png | head -n 4)
 convert "$shots/window.png" "${stages[@]}" +append docs/run-stages.png
 echo "screenshots: docs/run-stages.png (${#stages[@]} stages)"
+
+bash scripts/example.sh windows >/dev/null
+"$WINE" "$root/build/example-windows/signup.exe" >/dev/null 2>&1 &
+example=$!
+title="Newsletter-Anmeldung"
+# The Language menu is the second of the menu bar; its items follow the languages.
+for entry in "en|1|Newsletter sign-up" "pl|2|Zapis do newslettera"; do
+  IFS='|' read -r code lang next <<<"$entry"
+  "$WINE" "$driver" wait "$title" 30 >/dev/null
+  "$WINE" "$driver" menu "$title" 1 "$lang" >/dev/null
+  title=$next
+  "$WINE" "$driver" wait "$title" 30 >/dev/null
+  sleep 1  # the paint
+  zova_drive_shot "$title" "docs/example-$code.png"
+  echo "screenshots: docs/example-$code.png"
+done
+"$WINE" "$driver" close "$title" >/dev/null
+wait "$example" || true

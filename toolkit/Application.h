@@ -34,6 +34,18 @@ class TApplication {
   bool Terminated() const { return terminated_; }
   void ResetTerminated() { terminated_ = false; }
 
+  // A program's life: makes its main window with `create` (which answers an owning pointer; an
+  // error there shows in the error box and nothing runs), runs the message loop until the window
+  // closes, then destroys it.
+  template <class Create>
+  void RunMainForm(Create create) {
+    decltype(create()) form;
+    Guarded([&] { form = create(); });
+    if (!form) return;
+    SetMainForm(form.get());
+    Run();
+  }
+
   // The message loop's guard: shows the error's message in the error box and goes on.
   void HandleException(const std::exception& error);
   template <class F>

@@ -15,6 +15,7 @@
 #include "toolkit/DescriptionSyntax.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Event.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StandInForm.h"
 #include "toolkit/StringList.h"
@@ -126,7 +127,18 @@ class Reader {
     if (auto* control = DynamicCast<TControl>(component); control != nullptr && parent != nullptr) {
       control->SetParent(parent);
     }
+    if (auto* item = DynamicCast<TMenuItem>(component)) HangInMenu(*item, container);
     Load(*component, node);
+  }
+
+  // A menu item inside a menu belongs to its top row, one inside an item to that item's
+  // sub-items, in the order the description gives them; elsewhere it hangs in no menu.
+  static void HangInMenu(TMenuItem& item, TComponent& container) {
+    if (auto* menu = DynamicCast<TMenu>(&container)) {
+      menu->Items()->Add(&item);
+    } else if (auto* parentItem = DynamicCast<TMenuItem>(&container)) {
+      parentItem->Add(&item);
+    }
   }
 
   void Resolve(std::vector<Assignment>& into, TObject& target, const PropertyLine& line,

@@ -1,5 +1,5 @@
 // Writing a stored description: stored properties in declaration order, controls nested under
-// their parent.
+// their parent, menu items under their menu or parent item in menu order.
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -8,6 +8,7 @@
 #include "toolkit/Control.h"
 #include "toolkit/Description.h"
 #include "toolkit/DescriptionSyntax.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StringList.h"
 
@@ -58,6 +59,9 @@ class Writer {
     // Each owned component goes into its parent when that is part of the description too.
     for (int i = 0; i < root.OwnedCount(); ++i) {
       const TComponent* c = root.OwnedComponent(i);
+      const auto* item = As<TMenuItem>(c);
+      if (item != nullptr && InDescription(MenuContainer(*item))) continue;  // in menu order
+
       const TComponent* container = &root;
       if (const auto* control = As<TControl>(c)) {
         const TWinControl* parent = control->Parent();
@@ -73,6 +77,19 @@ class Writer {
   }
 
  private:
+  // The menu (for the top row) or the item a menu item hangs in; null when it hangs in none.
+  static const TComponent* MenuContainer(const TMenuItem& item) {
+    const TMenuItem* parent = item.Parent();
+    if (parent == nullptr) return nullptr;
+    // The top row hangs in the menu's invisible root item.
+    TMenu* menu = parent->Parent() == nullptr ? parent->GetParentMenu() : nullptr;
+    return menu != nullptr ? static_cast<const TComponent*>(menu) : parent;
+  }
+
+  bool InDescription(const TComponent* c) const {
+    return c != nullptr && (c == &root_ || c->Owner() == &root_);
+  }
+
   void Indent(int depth) { out_.append(static_cast<std::size_t>(depth) * 2, ' '); }
 
   void WriteObject(const TComponent& c, int depth) {
@@ -81,6 +98,11 @@ class Writer {
     WriteProperties(c, "", depth + 1);
     if (auto it = children_.find(&c); it != children_.end()) {
       for (const TComponent* child : it->second) WriteObject(*child, depth + 1);
+    }
+    const TMenuItem* items = As<TMenuItem>(&c);
+    if (const auto* menu = As<TMenu>(&c)) items = menu->Items();
+    for (int i = 0; items != nullptr && i < items->Count(); ++i) {
+      if (items->Items(i)->Owner() == &root_) WriteObject(*items->Items(i), depth + 1);
     }
     Indent(depth);
     out_ += "end\n";

@@ -9,6 +9,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Form.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StdCtrls.h"
 
@@ -473,6 +474,48 @@ TEST_F(DescriptionTest, NonVisualInsideAControlIsOwnedByTheRootAndWrittenThere) 
   auto& rec = Find<TRecorder>(*form, "Rec");
   EXPECT_EQ(rec.Owner(), form.get());
   EXPECT_NE(WriteComponent(*form).find("\n  end\n  object Rec: TRecorder\n"), std::string::npos);
+}
+
+TEST_F(DescriptionTest, MenuItemsNestInTheirMenuInMenuOrder) {
+  TMyForm form;
+  form.SetName("F");
+  auto* menu = NewComponent<TMainMenu>(&form, "Menu");
+  auto* view = NewComponent<TMenuItem>(&form, "View");
+  auto* file = NewComponent<TMenuItem>(&form, "File");
+  auto* exit = NewComponent<TMenuItem>(&form, "Exit");
+  auto* loose = NewComponent<TMenuItem>(&form, "Loose");
+  auto* under = NewComponent<TMenuItem>(&form, "Under");
+  menu->Items()->Add(view);
+  menu->Items()->Insert(0, file);  // menu order differs from creation order
+  file->Add(exit);
+  loose->Add(under);
+  exit->SetCaption("E&xit");
+
+  const std::string text = WriteComponent(form);
+  EXPECT_EQ(text.substr(text.find("  object Menu")),
+            "  object Menu: TMainMenu\n"
+            "    object File: TMenuItem\n"
+            "      object Exit: TMenuItem\n"
+            "        Caption = \"E&xit\"\n"
+            "      end\n"
+            "    end\n"
+            "    object View: TMenuItem\n"
+            "    end\n"
+            "  end\n"
+            "  object Loose: TMenuItem\n"
+            "    object Under: TMenuItem\n"
+            "    end\n"
+            "  end\n"
+            "end\n");
+
+  auto copy = Read(text);
+  auto& copyMenu = Find<TMainMenu>(*copy, "Menu");
+  ASSERT_EQ(copyMenu.Count(), 3);
+  EXPECT_EQ(copyMenu.Item(0), &Find<TMenuItem>(*copy, "File"));
+  EXPECT_EQ(copyMenu.Item(1), &Find<TMenuItem>(*copy, "Exit"));
+  EXPECT_EQ(copyMenu.Item(2), &Find<TMenuItem>(*copy, "View"));
+  EXPECT_EQ(Find<TMenuItem>(*copy, "Under").Parent(), &Find<TMenuItem>(*copy, "Loose"));
+  EXPECT_EQ(WriteComponent(*copy), text);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,8 +1,10 @@
+#include <memory>
 #include <stdexcept>
 
 #include "base/Errors.h"
 #include "tests/support/HeadlessApp.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
 
 using namespace tk;
 
@@ -54,6 +56,25 @@ TEST_F(DialogsTest, MessageLoopGuardShowsTheErrorAndGoesOn) {
   EXPECT_EQ(dialogs().Shown()[0].text, "Cannot create c:\\temp.");
   EXPECT_EQ(dialogs().Shown()[0].caption, "uninstzova");
   EXPECT_TRUE(after);
+}
+
+TEST_F(DialogsTest, MainFormIsShownThenGoneOrItsErrorShown) {
+  TForm* made = nullptr;
+  bool shown = false;
+  Application().RunMainForm([&] {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->OnShow.Set([&](TObject*) { shown = Application().MainForm() == made; });
+    made = form.get();
+    return form;
+  });
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(Application().MainForm(), nullptr);  // destroyed with the loop's end
+  EXPECT_TRUE(dialogs().Shown().empty());
+
+  Application().RunMainForm([]() -> std::unique_ptr<TForm> { throw base::Exception("No window"); });
+  ASSERT_EQ(dialogs().Shown().size(), 1u);
+  EXPECT_EQ(dialogs().Shown()[0].text, "No window.");
+  EXPECT_EQ(Application().MainForm(), nullptr);
 }
 
 TEST(ClosedAnswerTest, CancelElseNoElseOk) {

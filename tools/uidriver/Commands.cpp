@@ -83,7 +83,44 @@ int Dump(const Args& args, Output& output) {
   output.out += Line({"window", Escape(TextOf(window)), Number(client.right - client.left),
                       Number(client.bottom - client.top),
                       IsCentred(WindowBox(window), WorkArea()) ? "1" : "0"});
-  for (HWND child : Descendants(window)) output.out += ControlLine(child);
+  for (HWND child : Descendants(window)) {
+    output.out += ControlLine(child);
+    const auto items = ListItems(child);
+    for (std::size_t i = 0; items && i < items->size(); ++i) {
+      output.out += Line({"item", Number(static_cast<long long>(i)), Escape((*items)[i])});
+    }
+  }
+  return kOk;
+}
+
+// Menus of another process cannot be read under Wine, so the item is reached as a user reaches
+// it from the keyboard: the key that opens the menu bar, arrows to the positions, Enter.
+int ChooseMenu(const Args& args, Output& output) {
+  if (args.size() < 3) return UsageError(output);
+  std::vector<int> path;
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    int position = 0;
+    const std::string& text = args[i];
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), position);
+    if (error != std::errc() || end != text.data() + text.size() || position < 0) {
+      return UsageError(output);
+    }
+    path.push_back(position);
+  }
+  HWND window = FindTopLevel(args[1]);
+  if (window == nullptr) return NotFound(output, args[1]);
+  if (GetMenu(window) == nullptr) return NotFound(output, "menu bar");
+  const auto press = [window](WPARAM key, int times) {
+    for (int i = 0; i < times; ++i) PostMessageW(window, WM_KEYDOWN, key, 0);
+  };
+  // Posted: the menu's own loop takes the keys in turn; the chosen item's command comes after.
+  PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  press(VK_RIGHT, path[0]);
+  for (std::size_t level = 1; level < path.size(); ++level) {
+    press(level == 1 ? VK_DOWN : VK_RIGHT, 1);  // opens the pop-up at its first item
+    press(VK_DOWN, path[level]);
+  }
+  press(VK_RETURN, 1);
   return kOk;
 }
 
@@ -198,6 +235,7 @@ std::string Usage() {
   return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
          "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
          "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n"
+         "       | menu <title> <position>...\n"
          "       | font <face> <height> [bold] [text...]\n";
 }
 
@@ -211,6 +249,7 @@ int RunCommand(const Args& args, Output& output) {
   if (name == "dialog") return Dialog(args, output);
   if (name == "answer") return Answer(args, output);
   if (name == "close") return Close(args, output);
+  if (name == "menu") return ChooseMenu(args, output);
   if (name == "list") return List(args, output);
   if (name == "font") return Font(args, output);
   return UsageError(output);

@@ -158,6 +158,22 @@ std::optional<int> ListCount(HWND listBox) {
   return count;
 }
 
+namespace {
+template <class List>
+std::optional<std::vector<std::string>> ItemsOf(HWND hwnd) {
+  const List list(hwnd, kLimit);
+  std::vector<std::string> items = list.Items();
+  if (!list.Answered()) return std::nullopt;
+  return items;
+}
+}  // namespace
+
+std::optional<std::vector<std::string>> ListItems(HWND hwnd) {
+  if (IsListBox(hwnd)) return ItemsOf<native::ListBox>(hwnd);
+  if (native::Window(hwnd).OfClass(L"ComboBox")) return ItemsOf<native::ComboBox>(hwnd);
+  return std::nullopt;
+}
+
 // The status bar copies its text through a pointer, which the system does not carry over to
 // another process: the text goes through memory inside the bar's own process.
 std::optional<std::string> StatusText(HWND statusBar) {

@@ -39,6 +39,8 @@ bool IsListBox(HWND hwnd);
 bool IsStatusBar(HWND hwnd);
 bool IsIconStatic(HWND hwnd);
 std::optional<int> ListCount(HWND listBox);
+// The items of a list box or a combo box; nothing for other windows or when it does not answer.
+std::optional<std::vector<std::string>> ListItems(HWND hwnd);
 // The text of part 0 (in simple mode the simple text), read through the owner's memory.
 std::optional<std::string> StatusText(HWND statusBar);
 

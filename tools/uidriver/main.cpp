@@ -12,7 +12,9 @@
 //                                         <visible 0|1> <enabled 0|1> <extra>
 //                               The rectangle is in the parent's client coordinates; <extra> is
 //                               the item count of a list box, the text of a status bar (its
-//                               simple text in simple mode), else empty.
+//                               simple text in simple mode), else empty. A list box or combo
+//                               box is followed by its items:
+//                                 item    <index> <text>
 //   click <title> <label>       presses the button with this label in that window (the label's
 //                               "&" marks may be left out).
 //   dialog [--of <title>] [seconds]
@@ -23,6 +25,10 @@
 //                               waits for the dialog with this caption, presses the button and
 //                               waits for the dialog to close.
 //   close <title>               asks the window to close, as its close box does.
+//   menu <title> <position>...  chooses an item of the window's menu bar from the keyboard: the
+//                               top-row item at the first position, then the item at each next
+//                               position of the pop-up menu the one before opens (positions
+//                               count from 0, over the items the arrow keys stop at).
 //   list                        every visible top-level window: <class> <title>.
 //   font <face> <height> [bold] [text...]
 //                               the face the system draws this font with (height as a window

@@ -10,6 +10,7 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
+#include "toolkit/Menus.h"
 #include "toolkit/StandardClasses.h"
 #include "toolkit/StdCtrls.h"
 #include "platform/win32/UniqueHandle.h"
@@ -100,7 +101,7 @@ TEST_F(CommandsTest, DumpDescribesTheWindowAndEachControl) {
   Output output;
   ASSERT_EQ(Run({"dump", kTitle}, output), 0) << output.err;
   const auto records = Records(output.out);
-  ASSERT_EQ(records.size(), 5u) << output.out;
+  ASSERT_EQ(records.size(), 8u) << output.out;
   EXPECT_EQ(records[0], (std::vector<std::string>{"window", kTitle, "375", "231", "1"}));
   EXPECT_EQ(records[1][1], "Static");
   EXPECT_EQ(records[1][3], "Deinstallieren\\r\\n     Men\xC3\xBC 6.1");
@@ -109,14 +110,70 @@ TEST_F(CommandsTest, DumpDescribesTheWindowAndEachControl) {
   EXPECT_EQ(records[2][1], "ListBox");
   EXPECT_EQ(records[2][8], "0");   // hidden
   EXPECT_EQ(records[2][10], "3");  // items
-  EXPECT_EQ(records[3][1], "Button");
-  EXPECT_EQ(records[3][3], "Start");
-  EXPECT_EQ(records[3][9], "0");  // disabled
-  EXPECT_EQ(records[4][1], "msctls_statusbar32");
-  EXPECT_EQ(records[4][10],
+  EXPECT_EQ(records[3], (std::vector<std::string>{"item", "0", "a"}));
+  EXPECT_EQ(records[5], (std::vector<std::string>{"item", "2", "c"}));
+  EXPECT_EQ(records[6][1], "Button");
+  EXPECT_EQ(records[6][3], "Start");
+  EXPECT_EQ(records[6][9], "0");  // disabled
+  EXPECT_EQ(records[7][1], "msctls_statusbar32");
+  EXPECT_EQ(records[7][10],
             "L\xC3\xB6schen \xC5\x9A"
             "cie\xC5\xBCka");
   EXPECT_EQ(std::stoi(records[1][2]) + 1, std::stoi(records[2][2]));  // ids in creation order
+}
+
+TEST_F(CommandsTest, DumpListsTheItemsOfComboBoxes) {
+  auto* combo = Add<TComboBox>(16, 16, 150, 21);
+  combo->Items().SetCommaText("T\xC3\xA4glich,Weekly");
+  form.Show();
+  Output output;
+  ASSERT_EQ(Run({"dump", kTitle}, output), 0) << output.err;
+  const auto records = Records(output.out);
+  ASSERT_GE(records.size(), 4u) << output.out;  // then the combo box's own edit
+  EXPECT_EQ(records[2], (std::vector<std::string>{"item", "0", "T\xC3\xA4glich"}));
+  EXPECT_EQ(records[3], (std::vector<std::string>{"item", "1", "Weekly"}));
+}
+
+// Each path of positions reaches its item, and no other item's click runs.
+TEST_F(CommandsTest, MenuChoosesTheItemAtThePositions) {
+  auto* menu = NewComponent<TMainMenu>(&form, "Menu");
+  std::vector<std::string> clicked;
+  const auto item = [&](TMenuItem* parent, const std::string& name) {
+    auto* i = NewComponent<TMenuItem>(&form, name);
+    i->SetCaption(name);
+    i->OnClick.Set([&clicked, name](TObject*) { clicked.push_back(name); });
+    parent->Add(i);
+    return i;
+  };
+  TMenuItem* file = item(menu->Items(), "File");
+  item(file, "Exit");
+  TMenuItem* language = item(menu->Items(), "Language");
+  for (const char* name : {"German", "English", "Polish"}) item(language, name);
+  TMenuItem* more = item(language, "More");
+  item(more, "Latin");
+  item(more, "Greek");
+  form.Show();
+
+  const struct {
+    std::vector<std::string> path;
+    const char* item;
+  } cases[] = {
+      {{"0", "0"}, "Exit"},   {{"1", "0"}, "German"},    {{"1", "2"}, "Polish"},
+      {{"1", "1"}, "English"}, {{"1", "3", "1"}, "Greek"},
+  };
+  for (const auto& c : cases) {
+    clicked.clear();
+    std::vector<std::string> args = {"menu", kTitle};
+    args.insert(args.end(), c.path.begin(), c.path.end());
+    Output output;
+    ASSERT_EQ(Run(args, output), 0) << output.err;
+    // The keys and the command come through this thread's queue.
+    for (int round = 0; round < 200 && clicked.empty(); ++round) {
+      backend.ProcessMessages();
+      Sleep(10);
+    }
+    EXPECT_EQ(clicked, (std::vector<std::string>{c.item})) << c.path.size() << " " << c.item;
+  }
 }
 
 TEST_F(CommandsTest, ClickPressesTheButtonByItsLabel) {
@@ -223,6 +280,9 @@ TEST_F(CommandsTest, WrongCallsAreUsageErrors) {
   EXPECT_EQ(RunCommand({"wait"}, output), 2);
   EXPECT_EQ(RunCommand({"wait", "x", "later"}, output), 2);
   EXPECT_EQ(RunCommand({"click", "x"}, output), 2);
+  EXPECT_EQ(RunCommand({"menu", "x"}, output), 2);
+  EXPECT_EQ(RunCommand({"menu", "x", "-1"}, output), 2);
+  EXPECT_EQ(RunCommand({"menu", "x", "first"}, output), 2);
   EXPECT_EQ(RunCommand({"font", "MS Sans Serif"}, output), 2);
   EXPECT_EQ(RunCommand({"font", "MS Sans Serif", "small"}, output), 2);
   EXPECT_NE(output.err.find("usage"), std::string::npos);

@@ -70,6 +70,7 @@ void ListBox::SetItemHeight(int height) const {
 }
 
 ComboBox::ComboBox(HWND hwnd) noexcept : StringList(hwnd, kComboBox) {}
+ComboBox::ComboBox(HWND hwnd, TimeLimit limit) noexcept : StringList(hwnd, limit, kComboBox) {}
 
 std::string ComboBoxEx::Item(int index) const {
   COMBOBOXEXITEMW item{};

@@ -44,6 +44,7 @@ class ListBox : public StringList {
 class ComboBox : public StringList {
  public:
   explicit ComboBox(HWND hwnd) noexcept;
+  ComboBox(HWND hwnd, TimeLimit limit) noexcept;
 };
 
 // Extended combo boxes answer the plain combo box's messages for their count, selection and

@@ -41,7 +41,8 @@ std::string ReadGrowing(Fill fill) {
     fill(buffer.data(), capacity);
     const std::size_t length = wcsnlen(buffer.data(), buffer.size());
     if (length + 1 < buffer.size() || capacity >= kMost) {
-      buffer.resize(std::min(length, buffer.size() - 1));
+      // Parenthesized: a program may include this without NOMINMAX, with the min macro.
+      buffer.resize((std::min)(length, buffer.size() - 1));
       return plat::Narrow(buffer);
     }
   }
@@ -71,7 +72,7 @@ LRESULT WriteItemText(const Sender& window, UINT message, WPARAM wParam, Item it
 template <class ItemText>
 std::vector<std::string> ReadAll(int count, ItemText itemText) {
   std::vector<std::string> texts;
-  texts.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  texts.reserve(static_cast<std::size_t>((std::max)(count, 0)));
   for (int i = 0; i < count; ++i) texts.push_back(itemText(i));
   return texts;
 }
