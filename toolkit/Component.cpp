@@ -27,7 +27,10 @@ const ClassInfo& TComponent::StaticClass() {
 }
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
-  if (owner_ != nullptr) owner_->InsertOwned(this);
+  if (owner_ == nullptr) return;
+  owner_->InsertOwned(this);
+  // What a window in a designer's hands makes is in the designer's hands too.
+  if (owner_->IsDesigning()) SetDesigning(true);
 }
 
 TComponent::~TComponent() {

@@ -17,6 +17,7 @@
 // events as a method name of the root's class, and properties of owned sub-objects as "Font.Name".
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,11 +38,16 @@ class TForm;
 // propagate unchanged.
 void ReadComponent(std::string_view text, TComponent& root);
 
+// Who a window is read for: a running program, or a tool that edits its description and writes it
+// back (the window and all it owns are then designing, so nothing that a run would do on loading,
+// such as a language switch that records positions, changes what is written back).
+enum class ReadFor : std::uint8_t { kRunning, kDesigning };
+
 // Makes the window that the description's root object names and reads the description into it:
 // a registered form class is made by its name, and any class that is not registered becomes a
 // TStandInForm of that name. EReadError for a root class that is registered but no form class
 // that can be made, and as ReadComponent for the rest.
-std::unique_ptr<TForm> ReadForm(std::string_view text);
+std::unique_ptr<TForm> ReadForm(std::string_view text, ReadFor use = ReadFor::kRunning);
 
 // Reads the description that the backend stores under `resourceName` ("TMAINFORM") into `root`;
 // EReadError when there is none.

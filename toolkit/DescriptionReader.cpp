@@ -308,7 +308,16 @@ void ReadComponent(std::string_view text, TComponent& root) {
   Reader(root).Read(tree);
 }
 
-std::unique_ptr<TForm> ReadForm(std::string_view text) {
+namespace {
+
+void SetDesigningTree(TComponent& root) {
+  root.SetDesigning(true);
+  for (int i = 0; i < root.OwnedCount(); ++i) SetDesigningTree(*root.OwnedComponent(i));
+}
+
+}  // namespace
+
+std::unique_ptr<TForm> ReadForm(std::string_view text, ReadFor use) {
   const ObjectNode tree = desc::Parse(text);
   std::unique_ptr<TForm> form;
   if (const ClassInfo* info = FindClass(tree.className); info == nullptr) {
@@ -320,6 +329,7 @@ std::unique_ptr<TForm> ReadForm(std::string_view text) {
   } else {
     Fail(tree.line, "class " + tree.className + " is no form class that can be made");
   }
+  if (use == ReadFor::kDesigning) SetDesigningTree(*form);
   Reader(*form).Read(tree);
   return form;
 }

@@ -10,10 +10,10 @@
 
 namespace mltool {
 
-LoadedWindow::LoadedWindow(std::string_view description) {
+LoadedWindow::LoadedWindow(std::string_view description, tk::ReadFor use) {
   tk::RegisterStandardClasses();
   ml::RegisterMultiLangClasses();
-  window_ = tk::ReadForm(description);
+  window_ = tk::ReadForm(description, use);
 }
 
 LoadedWindow::~LoadedWindow() = default;

@@ -9,14 +9,18 @@
 #include <string_view>
 
 #include "multilang/MLBase.h"
+#include "toolkit/Description.h"
 #include "toolkit/Form.h"
 
 namespace mltool {
 
 class LoadedWindow {
  public:
-  // Raises the toolkit's read error (naming the line) for a description it cannot read.
-  explicit LoadedWindow(std::string_view description);
+  // Raises the toolkit's read error (naming the line) for a description it cannot read. The tool
+  // reads a window as a designer does (nothing a running program does on loading changes what it
+  // writes back); a test of what a program sees on loading asks for kRunning.
+  explicit LoadedWindow(std::string_view description,
+                        tk::ReadFor use = tk::ReadFor::kDesigning);
   ~LoadedWindow();
   LoadedWindow(const LoadedWindow&) = delete;
   LoadedWindow& operator=(const LoadedWindow&) = delete;

@@ -179,7 +179,7 @@ TEST_F(UninstallerStringLibraryTest, TheWindowTakesItsPolishTableFromTheLibrary)
     return lines;
   }();
   UseLibrary(LayOutStringLibrary({{"TForm1", polish}}).strings);
-  const LoadedWindow window(kUninst1Form);
+  const LoadedWindow window(kUninst1Form, tk::ReadFor::kRunning);
   const ml::TBaseMultiLang& localizer = window.Localizer();
   EXPECT_EQ(localizer.Words().Items(), polish);
   EXPECT_EQ(localizer.Languages(), 1);
@@ -203,10 +203,10 @@ TEST_F(UninstallerStringLibraryTest, EveryWindowOfALibraryFindsItsBlock) {
   first.insert(first.begin(), {"%Form%", "Erstes"});
   UseLibrary(LayOutStringLibrary({{"TForm1", first}, {"TForm", {"%Form%", "Second"}}}).strings);
 
-  const LoadedWindow one(kUninst1Form);
+  const LoadedWindow one(kUninst1Form, tk::ReadFor::kRunning);
   EXPECT_EQ(one.Localizer().Words().Items(), first);
   EXPECT_EQ(one.Window().Caption(), "Erstes");
-  const LoadedWindow two(second);
+  const LoadedWindow two(second, tk::ReadFor::kRunning);
   EXPECT_EQ(two.Localizer().Words().Items(), (std::vector<std::string>{"%Form%", "Second"}));
   EXPECT_EQ(two.Window().Caption(), "Second");
 }
