@@ -39,7 +39,7 @@ TEST_F(Form1Test, WindowIsFixedWhiteAndCentred) {
   EXPECT_EQ(f.BorderStyle(), tk::bsSingle);
   EXPECT_EQ(f.Color(), tk::clWhite);
   EXPECT_EQ(f.StatusBar1->Color(), tk::clWhite);
-  const tk::TRect area = backend.WorkArea();
+  const tk::TRect area = backend.Screen();
   EXPECT_EQ(f.Left(), (area.Width() - f.Width()) / 2);
   EXPECT_EQ(f.Top(), (area.Height() - f.Height()) / 2);
   EXPECT_TRUE(f.Visible());
