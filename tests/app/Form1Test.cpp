@@ -68,6 +68,7 @@ TEST_F(Form1Test, TabOrderAndHiddenList) {
   app::TForm1& f = Open();
   EXPECT_EQ(f.Button1->TabOrder(), 0);
   EXPECT_EQ(f.Button2->TabOrder(), 1);
+  EXPECT_EQ(tk::CancelButtonOf(f), f.Button2);  // Escape
   EXPECT_EQ(f.ListBox1->TabOrder(), 4);
   EXPECT_FALSE(f.ListBox1->Visible());
   EXPECT_EQ(f.ListBox1->ItemHeight(), 13);

@@ -6,6 +6,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/Saturated.h"
+#include "toolkit/StdCtrls.h"
 #include "toolkit/win32/FormStyles.h"
 #include "toolkit/win32/MenuBarPeer.h"
 #include "toolkit/win32/Resources.h"
@@ -39,6 +40,7 @@ class FormPeer : public WindowPeer {
   void ApplyMenu();
   void RestoreFocus();
   void PressFocusedButton();
+  void PressCancelButton();
   static void RegisterWindowClass();
 
   TCustomForm& form_;
@@ -182,6 +184,13 @@ void FormPeer::PressFocusedButton() {
   }
 }
 
+// Escape: the dialog manager asks for IDCANCEL, which the form's cancel button answers.
+void FormPeer::PressCancelButton() {
+  if (TButton* button = CancelButtonOf(form_)) {
+    Application().Guarded([button] { button->Click(); });
+  }
+}
+
 LRESULT CALLBACK FormPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   // Only forms use this window class, so its peer is a form's.
   if (auto* peer = static_cast<FormPeer*>(FromHandle(hwnd))) {
@@ -214,6 +223,10 @@ LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == 0 && RunMenuCommand(hwnd, LOWORD(wParam))) return 0;
       if (lParam == 0 && LOWORD(wParam) == IDOK) {
         PressFocusedButton();
+        return 0;
+      }
+      if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+        PressCancelButton();
         return 0;
       }
       [[fallthrough]];
