@@ -80,9 +80,12 @@ int Dump(const Args& args, Output& output) {
   HWND window = FindTopLevel(args[1]);
   if (window == nullptr) return NotFound(output, args[1]);
   const Box client = ClientBox(window);
+  POINT corner{0, 0};
+  ClientToScreen(window, &corner);
   output.out += Line({"window", Escape(TextOf(window)), Number(client.right - client.left),
                       Number(client.bottom - client.top),
-                      IsCentred(WindowBox(window), WorkArea()) ? "1" : "0"});
+                      IsCentred(WindowBox(window), PrimaryScreen()) ? "1" : "0", Number(corner.x),
+                      Number(corner.y)});
   for (HWND child : Descendants(window)) output.out += ControlLine(child);
   return kOk;
 }

@@ -8,9 +8,12 @@
 //   exists <title>              whether such a window is there now.
 //   dump <title>                the window, then one line per control inside it:
 //                                 window  <caption> <client width> <client height> <centred 0|1>
+//                                         <client left> <client top>
 //                                 control <class> <id> <text> <left> <top> <width> <height>
 //                                         <visible 0|1> <enabled 0|1> <extra>
-//                               The rectangle is in the parent's client coordinates; <extra> is
+//                               The window is centred on the primary monitor's screen or not; its
+//                               client area's corner is on the screen. A control's rectangle is
+//                               in its parent's client coordinates; <extra> is
 //                               the item count of a list box, the text of a status bar (its
 //                               simple text in simple mode), else empty.
 //   click <title> <label>       presses the button with this label in that window (the label's

@@ -101,7 +101,11 @@ TEST_F(CommandsTest, DumpDescribesTheWindowAndEachControl) {
   ASSERT_EQ(Run({"dump", kTitle}, output), 0) << output.err;
   const auto records = Records(output.out);
   ASSERT_EQ(records.size(), 5u) << output.out;
-  EXPECT_EQ(records[0], (std::vector<std::string>{"window", kTitle, "375", "231", "1"}));
+  POINT corner{0, 0};
+  ClientToScreen(static_cast<HWND>(form.Peer()->NativeHandle()), &corner);
+  EXPECT_EQ(records[0], (std::vector<std::string>{"window", kTitle, "375", "231", "1",
+                                                  std::to_string(corner.x),
+                                                  std::to_string(corner.y)}));
   EXPECT_EQ(records[1][1], "Static");
   EXPECT_EQ(records[1][3], "Deinstallieren\\r\\n     Men\xC3\xBC 6.1");
   EXPECT_EQ(std::vector<std::string>(records[1].begin() + 4, records[1].end()),
