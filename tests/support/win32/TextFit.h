@@ -21,10 +21,7 @@ class TBaseMultiLang;
 namespace testsupport {
 
 // The resolutions a window is checked at: the layout's own and the common scales of a desktop.
-inline constexpr std::array<int, 4> kScaledDpis{96, 120, 144, 192};
-// Those the check runs at now: 96 dpi only, until the window lays itself out again on
-// WM_DPICHANGED (the synthetic message would change nothing, and every scale would repeat 96).
-inline constexpr std::span<const int> kCheckedDpis{kScaledDpis.data(), 1};
+inline constexpr std::array<int, 4> kCheckedDpis{96, 120, 144, 192};
 
 struct TextFit {
   std::string control;  // the component's name

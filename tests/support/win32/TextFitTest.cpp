@@ -92,35 +92,57 @@ std::string Description() {
 
 using Key = std::tuple<std::string, std::string, int>;  // control, item, language
 
-std::set<Key> Keys(const std::vector<TextFit>& fits) {
+// What was measured at `dpi`.
+std::set<Key> Keys(const std::vector<TextFit>& fits, int dpi) {
   std::set<Key> keys;
-  for (const TextFit& fit : fits) keys.emplace(fit.control, fit.item, fit.language);
+  for (const TextFit& fit : fits) {
+    if (fit.dpi == dpi) keys.emplace(fit.control, fit.item, fit.language);
+  }
   return keys;
 }
 
 class TextFitTest : public Win32App {
  protected:
-  TextFitTest() { ml::RegisterMultiLangClasses(); }
+  TextFitTest() {
+    ml::RegisterMultiLangClasses();
+    form = tk::ReadForm(Description());
+    form->Show();
+    localizer = tk::DynamicCast<ml::TMultiLang>(form->FindOwnedComponent("MultiLang1"));
+  }
+  std::vector<TextFit> Measure() {
+    return testsupport::MeasureTexts(*form, *localizer, testsupport::kCheckedDpis);
+  }
+
+  std::unique_ptr<tk::TForm> form;
+  ml::TMultiLang* localizer = nullptr;
 };
 
 TEST_F(TextFitTest, NamesEveryControlALongerTranslationCuts) {
-  const std::unique_ptr<tk::TForm> form = tk::ReadForm(Description());
-  form->Show();
-  auto* localizer = tk::DynamicCast<ml::TMultiLang>(form->FindOwnedComponent("MultiLang1"));
-  ASSERT_NE(localizer, nullptr);
-
-  const std::vector<TextFit> measured =
-      testsupport::MeasureTexts(*form, *localizer, testsupport::kCheckedDpis);
+  const std::vector<TextFit> measured = Measure();
   const std::vector<TextFit> cut = testsupport::CutTexts(measured);
 
   std::set<Key> expected{{"ListBox1", "item 1", 0}, {"ListBox1", "item 1", 1}};
   for (const FitRow& row : kRows) {
     expected.emplace(row.name, "", 1);
-    EXPECT_TRUE(Keys(measured).count({row.name, "", 0})) << row.name << " was not measured";
+    EXPECT_TRUE(Keys(measured, 96).count({row.name, "", 0})) << row.name << " was not measured";
   }
-  EXPECT_EQ(Keys(cut), expected) << ::testing::PrintToString(cut);
+  EXPECT_EQ(Keys(cut, 96), expected) << ::testing::PrintToString(cut);
   for (const TextFit& fit : measured) EXPECT_NE(fit.control, "Hidden1");
   EXPECT_EQ(localizer->ActiveLanguage(), 0) << "the window is left in the language it had";
+}
+
+TEST_F(TextFitTest, MeasuresInTheRoomOfEachResolution) {
+  std::set<int> dpis;
+  for (const TextFit& fit : Measure()) {
+    // Label1 is 100 pixels wide at 96 dpi.
+    if (fit.control == "Label1") EXPECT_EQ(fit.width, MulDiv(100, fit.dpi, 96)) << fit;
+    dpis.insert(fit.dpi);
+  }
+  EXPECT_EQ(dpis, std::set<int>(testsupport::kCheckedDpis.begin(), testsupport::kCheckedDpis.end()));
+  // And back at 96 dpi afterwards.
+  RECT client{};
+  GetClientRect(Hwnd(*tk::DynamicCast<tk::TControl>(form->FindOwnedComponent("Label1"))), &client);
+  EXPECT_EQ(client.right, 100);
 }
 
 }  // namespace
