@@ -19,16 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/Timing.h"
+
 namespace {
 
-constexpr DWORD kLimitMs = 60000;
+using bench::Median;
+using bench::NowMs;
 
-double NowMs() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
+constexpr DWORD kLimitMs = 60000;
 
 struct Search {
   DWORD pid;
@@ -109,12 +107,6 @@ double TimeToIdle(const std::wstring& program, const wchar_t* title) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return end < 0 ? -1 : end - start;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 }  // namespace
