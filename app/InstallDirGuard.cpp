@@ -133,27 +133,24 @@ Key KeyOf(const Located& at, plat::FileSystem& fs) {
   return key;
 }
 
-std::optional<Key> FolderKey(KnownFolder folder, plat::FileSystem& fs,
-                             plat::KnownFolders& folders) {
-  const std::optional<std::string> path = folders.Find(folder);
-  if (!path) return std::nullopt;
-  const std::optional<std::string> full = Resolve(*path, fs);
-  Located at;
-  if (!full || Locate(*full, at) != Refusal::kNone) return std::nullopt;
-  return KeyOf(at, fs);
-}
-
 bool StrictlyBelow(const Key& inner, const Key& outer) {
   return inner.size() > outer.size() && std::equal(outer.begin(), outer.end(), inner.begin());
 }
 
 // No installation may be a known folder or hold one, and none lies below the Windows directory.
+// A folder that the system names but that cannot be resolved cannot be told apart from any
+// installation; one that resolves to where no installation can be is no concern.
 bool IsProtected(const Key& key, plat::FileSystem& fs, plat::KnownFolders& folders) {
   for (const KnownFolder folder : plat::kKnownFolders) {
-    const std::optional<Key> known = FolderKey(folder, fs, folders);
-    if (!known) continue;
-    if (key == *known || StrictlyBelow(*known, key)) return true;
-    if (folder == KnownFolder::kWindows && StrictlyBelow(key, *known)) return true;
+    const std::optional<std::string> path = folders.Find(folder);
+    if (!path) continue;
+    const std::optional<std::string> full = Resolve(*path, fs);
+    if (!full) return true;
+    Located at;
+    if (Locate(*full, at) != Refusal::kNone) continue;
+    const Key known = KeyOf(at, fs);
+    if (key == known || StrictlyBelow(known, key)) return true;
+    if (folder == KnownFolder::kWindows && StrictlyBelow(key, known)) return true;
   }
   return false;
 }

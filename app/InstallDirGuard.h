@@ -18,7 +18,8 @@ enum class InstallDirRefusal {
   kRoot,         // the root of a drive or of a share, or a share path lacking server or share
   kDevice,       // a device path ("\\.\pipe\x", "\\?\Volume{...}\") or a reserved device name
   kBadName,      // a name Windows would change or cannot hold, or a path it cannot resolve
-  kProtected,    // a folder of Windows or of the user, below the Windows directory, or above any
+  kProtected,    // a folder of Windows or of the user, below the Windows directory, or above any;
+                 // also any value while such a folder cannot be resolved
 };
 
 struct InstallDirVerdict {

@@ -1,14 +1,16 @@
 // The uninstall procedure behind Start: refuse while a program of the product is open, remove the
 // product's directories, then the Start-menu folder and the installer's temp files, and close.
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "app/InstallDirGuard.h"
 #include "app/uninst1.h"
 #include "app/util/FileOps.h"
 #include "app/util/bsStr.h"
+#include "base/Errors.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Errors.h"
 
 namespace app {
 
@@ -31,40 +33,57 @@ void TForm1::Pump() { tk::Application().ProcessMessages(); }
 
 void TForm1::SetStatus(const std::string& text) { StatusBar1->SetSimpleText(text); }
 
+// The warning rests on what is left: a directory whose removal failed stays unless the test finds
+// nothing there, and one the test cannot tell about stays too.
+bool TForm1::Gone(const std::string& path) {
+  return plat::DirectoryPresence(platform_.fs, path) == plat::Presence::kAbsent;
+}
+
 void TForm1::RemoveProductDirectory(const std::string& dir, const std::string& sub,
                                     const std::string& status, RetryPolicy& retry, bool& failed) {
   const std::string path = dir + sub;
-  // A directory that was never there counts as removed.
-  if (!app::IsExistingDirectory(platform_.fs, path)) return;
+  // A directory that was never there counts as removed; one the test cannot tell about is tried.
+  if (plat::DirectoryPresence(platform_.fs, path) == plat::Presence::kAbsent) return;
   SetStatus("Remove " + dir + status);
   try {
     RemoveTree(platform_.fs, path, retry);
   } catch (const std::exception&) {
-    failed = true;
+    if (!Gone(path)) failed = true;
   }
 }
 
 void TForm1::RemoveVlcDirectories(const std::string& installDir, RetryPolicy& retry,
                                   bool& failed) {
-  if (!app::IsExistingDirectory(platform_.fs, installDir + "\\VLC")) return;
+  if (plat::DirectoryPresence(platform_.fs, installDir + "\\VLC") == plat::Presence::kAbsent) {
+    return;
+  }
   SetStatus("Remove " + installDir + "\\vlc directory");
   const tk::TStrings& lines = ListBox1->Items();
-  // Deepest first: the list holds parents before their children.
+  // Deepest first: the list holds parents before their children. A line's directory that stays,
+  // or was never there, may still go with its parent's line, so what stayed is looked for once
+  // the list is done.
+  std::vector<std::string> stayed;
   for (int i = lines.Count() - 1; i >= 0; --i) {
     const std::string dir = installDir + "\\" + ExtractField(lines[i], '\t', 1);
-    if (!app::IsExistingDirectory(platform_.fs, dir)) continue;
     try {
       RemoveTree(platform_.fs, dir, retry);
     } catch (const std::exception&) {
-      failed = true;
+      stayed.push_back(dir);
     }
+  }
+  if (std::any_of(stayed.begin(), stayed.end(), [this](const auto& dir) { return !Gone(dir); })) {
+    failed = true;
   }
 }
 
 void TForm1::RemoveInstallDir(const std::string& dir, RetryPolicy& retry, bool& failed) {
-  if (!app::IsExistingDirectory(platform_.fs, dir)) return;
-  // Only an empty directory goes: files of the user's own stay, and so does the directory.
-  if (retry.Run([&] { return platform_.fs.RemoveDir(dir); }) != 0) failed = true;
+  // Only an empty directory goes: files of the user's own stay, and so does the directory. No
+  // test comes first: an answer of "not there" that was wrong would leave it without a warning,
+  // while a failed removal is checked.
+  if (retry.Run([&] { return platform_.fs.RemoveDir(dir); }) != plat::err::kSuccess &&
+      !Gone(dir)) {
+    failed = true;
+  }
 }
 
 void TForm1::CleanStartMenu(RetryPolicy& retry) {
@@ -73,7 +92,7 @@ void TForm1::CleanStartMenu(RetryPolicy& retry) {
     {
       const std::unique_ptr<plat::RegistryKey> key =
           platform_.registry.OpenCurrentUserKey(kExplorerKey);
-      if (!key) throw tk::Exception("Cannot open the Explorer key");
+      if (!key) throw base::Exception("Cannot open the Explorer key");
       programs = key->ReadString("Shell Folders", "Programs").value_or("");
     }
     const std::string folder = programs + kStartMenuFolder;

@@ -1,6 +1,7 @@
 #include "app/uninst1.h"
 
 #include "app/util/FileOps.h"
+#include "base/Integer.h"
 #include "multilang/MLang.h"
 #include "toolkit/Description.h"
 #include "toolkit/Errors.h"
@@ -49,7 +50,7 @@ void TForm1::FormShow(tk::TObject*) {
   const std::string path = GetTempDir(platform_.fs, platform_.env) + "vodere.ini";
   const std::unique_ptr<plat::IniFile> ini = platform_.ini.Open(path);
   // The language number's low 8 bits; 0 when the key is missing or not an integer.
-  const std::int32_t lang = tk::StrToIntDef(ini->ReadString("TRElvia", "Lang", ""), 0);
+  const std::int32_t lang = base::StrToIntDef(ini->ReadString("TRElvia", "Lang", ""), 0);
   MultiLang1->SwitchLanguage(static_cast<std::uint8_t>(lang & 0xFF));
   InstallDir = ini->ReadString("trelvia", "directory", "");
 }

@@ -53,6 +53,7 @@ class TForm1 : public tk::TForm {
   void ShowWarning();
   void Pump();
   void SetStatus(const std::string& text);
+  bool Gone(const std::string& path);
   // `dir` is the installation directory as the guard resolved it.
   void RemoveProductDirectory(const std::string& dir, const std::string& sub,
                               const std::string& status, RetryPolicy& retry, bool& failed);

@@ -1,11 +1,12 @@
 // Per-language window font (CharSets) and positions of the window and its controls (Positions).
 #include <vector>
 
+#include "base/Errors.h"
+#include "base/Integer.h"
 #include "multilang/MLBase.h"
 #include "multilang/Messages.h"
 #include "multilang/PositionRecords.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Properties.h"
 
 namespace ml {
@@ -46,7 +47,7 @@ void TBaseMultiLang::ApplyFont() {
   const std::size_t comma = line.find(',');
   const std::string name = comma == std::string::npos ? std::string() : line.substr(0, comma);
   const std::size_t digits = comma == std::string::npos ? 0 : comma + 1;
-  const std::int32_t charSet = tk::StrToInt(std::string_view(line).substr(digits, 999));
+  const std::int32_t charSet = base::StrToInt(std::string_view(line).substr(digits, 999));
   tk::TObject* font = WindowFont(Owner());
   if (font == nullptr) return;
   if (HasProperty(*font, "Name")) tk::SetStrProp(*font, "Name", name);
@@ -74,7 +75,8 @@ void TBaseMultiLang::SavePositions(tk::TComponent& Component, std::int32_t Marke
     std::vector<std::string> items = SplitRecord(positions[line]);
     while (items.size() <= languages_) items.emplace_back();
     const std::size_t slot = activeLanguage_ + 1u;
-    if (slot >= items.size()) throw tk::EStringListError::IndexOutOfBounds(static_cast<int>(slot));
+    if (slot >= items.size())
+      throw base::EStringListError::IndexOutOfBounds(static_cast<int>(slot));
     items[slot] = value;
     positions.Put(line, JoinRecord(items));
     return;
@@ -98,9 +100,9 @@ void TBaseMultiLang::ApplyPositions(tk::TComponent& Component, std::int32_t Mark
   std::string_view w = fields;
   for (std::string_view property : kBoundsProperties) {
     const std::size_t dot = w.find('.');
-    if (dot == std::string_view::npos) throw tk::EAssertionFailed("MLBase", 756);
+    if (dot == std::string_view::npos) throw base::EAssertionFailed("MLBase", 756);
     if (HasProperty(Component, property)) {
-      tk::SetOrdProp(Component, property, tk::StrToInt(w.substr(0, dot)));
+      tk::SetOrdProp(Component, property, base::StrToInt(w.substr(0, dot)));
     }
     w.remove_prefix(dot + 1);
   }

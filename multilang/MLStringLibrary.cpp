@@ -3,12 +3,12 @@
 // one, makes it the table of a single language.
 #include <memory>
 
+#include "base/Ascii.h"
+#include "base/Errors.h"
 #include "multilang/MLBase.h"
 #include "multilang/Messages.h"
 #include "platform/FileSystem.h"
 #include "platform/StringLibrary.h"
-#include "toolkit/Ascii.h"
-#include "toolkit/Errors.h"
 
 namespace ml {
 
@@ -35,7 +35,7 @@ bool HeaderMatches(std::string_view header, const tk::TComponent& window) {
   } else {
     return false;
   }
-  return tk::SameTextAscii(FileNamePart(header.substr(1)), wanted);
+  return base::SameTextAscii(FileNamePart(header.substr(1)), wanted);
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ void TBaseMultiLang::LoadFromStringLibrary() {
   plat::StringLibraries* libraries = LibraryServices().libraries;
   const std::unique_ptr<plat::StringLibrary> library =
       libraries != nullptr ? libraries->Load(path) : nullptr;
-  if (!library) throw tk::Exception(messages::kCannotLoadStringLibrary + ("\"" + path + "\"."));
+  if (!library) throw base::Exception(messages::kCannotLoadStringLibrary + ("\"" + path + "\"."));
 
   const tk::TComponent* window = Owner();
   std::uint32_t header = kFirstHeaderId;

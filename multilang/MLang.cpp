@@ -1,8 +1,8 @@
 #include "multilang/MLang.h"
 
+#include "base/Errors.h"
 #include "multilang/KindTable.h"
 #include "multilang/MLangSteps.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Properties.h"
 
 namespace ml {
@@ -23,7 +23,7 @@ void TMultiLang::SetTextProperty(tk::TComponent& Component, std::string_view Nam
 
 void TMultiLang::ApplyEntry(tk::TComponent& Component, std::int32_t& Index) {
   ApplyPositions(Component, Index);
-  if (Index < 0) throw tk::EAssertionFailed("MLang", 2128);
+  if (Index < 0) throw base::EAssertionFailed("MLang", 2128);
   EntryReader reader(*this, Index);
   if (CanTranslate(Component)) {
     const KindRow& row = FindKindRow(Component.ClassType());

@@ -3,10 +3,10 @@
 // side consumes them.
 #include <string>
 
+#include "base/Errors.h"
 #include "multilang/KindTable.h"
 #include "multilang/MLang.h"
 #include "multilang/MLangRows.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Grids.h"
 #include "toolkit/Properties.h"
 
@@ -29,7 +29,7 @@ void TMultiLang::CollectEntry(tk::TComponent& Component, std::int32_t Row, tk::T
   // A control is never recorded as the window, whatever row it starts at.
   const std::int32_t controlMarker = Row == kWindowMarker ? 0 : Row;
   SavePositions(Component, isWindow ? kWindowMarker : controlMarker);
-  if (Grid == nullptr) throw tk::EAssertionFailed("MLang", kMissingGridLine);
+  if (Grid == nullptr) throw base::EAssertionFailed("MLang", kMissingGridLine);
 
   RowWriter rows(*Grid, Row, ActiveLanguage() + 1);
   if (CanTranslate(Component)) {

@@ -1,7 +1,7 @@
 #include "multilang/MLangSteps.h"
 
+#include "base/Ascii.h"
 #include "multilang/MLBase.h"
-#include "toolkit/Ascii.h"
 #include "toolkit/DBCtrls.h"
 #include "toolkit/StringList.h"
 
@@ -24,7 +24,7 @@ bool IsItemKey(std::string_view key) {
 }
 
 bool IsHintKey(std::string_view key) {
-  return tk::SameTextAscii(key, "\".hint");
+  return base::SameTextAscii(key, "\".hint");
 }
 
 EntryReader::EntryReader(const TBaseMultiLang& component, std::int32_t counter)

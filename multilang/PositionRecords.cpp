@@ -1,6 +1,6 @@
 #include "multilang/PositionRecords.h"
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StringList.h"
 
@@ -11,7 +11,7 @@ constexpr std::string_view kBoundsProperties[] = {"Left", "Top", "Width", "Heigh
 }
 
 std::string ControlSearchKey(std::string_view name) {
-  std::string key = tk::AsciiLowerCase(name);
+  std::string key = base::AsciiLowerCase(name);
   key += ',';
   return key;
 }

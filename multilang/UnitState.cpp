@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/SystemServices.h"
+
 namespace ml {
 
 namespace {
@@ -11,7 +13,7 @@ struct UnitState {
   std::vector<TBaseMultiLang*> components;
   std::uint8_t startLanguage = 0;
   std::string stringLibraryFile;
-  StringLibraryServices libraryServices;
+  StringLibraryServices libraryServices = DefaultLibraryServices();
 };
 
 UnitState& State() {
@@ -44,6 +46,9 @@ const StringLibraryServices& LibraryServices() {
 }
 void SetLibraryServices(StringLibraryServices services) {
   State().libraryServices = services;
+}
+StringLibraryServices DefaultLibraryServices() {
+  return {plat::SystemFileSystem(), plat::SystemStringLibraries()};
 }
 
 namespace detail {

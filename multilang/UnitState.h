@@ -27,14 +27,18 @@ const std::string& StringLibraryFile();
 void SetStringLibraryFile(std::string path);
 
 // How components reach string libraries: the test whether the named file exists, and the loader.
-// The application sets them with the settings above. Null stands for none available: no file is
-// found and no library loads.
+// Null stands for none available: no file is found and no library loads.
 struct StringLibraryServices {
   plat::FileSystem* files = nullptr;
   plat::StringLibraries* libraries = nullptr;
 };
 const StringLibraryServices& LibraryServices();
+// Puts other services in place of the defaults (tests do, on fakes).
 void SetLibraryServices(StringLibraryServices services);
+// The services components use until others are set: the system's own, so an application needs
+// to set nothing (the real file system and resource libraries in the Windows build; none in the
+// headless build off Windows).
+StringLibraryServices DefaultLibraryServices();
 
 namespace detail {
 void RegisterComponent(TBaseMultiLang* component);

@@ -1,11 +1,12 @@
 #include "platform/CaseFold.h"
 
-#include "platform/Utf8.h"
+#include "base/Ascii.h"
+#include "base/Utf8.h"
 
 namespace plat {
 
 char32_t UpperCase(char32_t cp) {
-  if (cp < 0x80) return (cp >= U'a' && cp <= U'z') ? cp - 0x20 : cp;
+  if (cp < 0x80) return static_cast<unsigned char>(base::AsciiUpper(static_cast<char>(cp)));
   if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
   if (cp == 0xFF) return 0x178;
   // Latin Extended-A pairs the cases: upper on even code points in these runs, on odd ones in
@@ -30,7 +31,7 @@ std::u32string FoldCase(std::u32string_view text) {
 }
 
 std::string FoldCase(std::string_view utf8) {
-  return EncodeUtf8(FoldCase(DecodeUtf8(utf8)));
+  return base::EncodeUtf8(FoldCase(base::DecodeUtf8(utf8)));
 }
 
 bool SameName(std::string_view a, std::string_view b) {

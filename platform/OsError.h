@@ -13,6 +13,7 @@ inline constexpr OsError kSuccess = 0;
 inline constexpr OsError kFileNotFound = 2;
 inline constexpr OsError kPathNotFound = 3;
 inline constexpr OsError kAccessDenied = 5;
+inline constexpr OsError kCrc = 23;  // a data error: a sector that does not read back
 inline constexpr OsError kSharingViolation = 32;
 inline constexpr OsError kDirNotEmpty = 145;
 inline constexpr OsError kAlreadyExists = 183;
@@ -23,5 +24,11 @@ inline constexpr OsError kDeletePending = 303;
 inline constexpr OsError kResourceNameNotFound = 1814;
 inline constexpr OsError kCantResolveFilename = 1921;
 }  // namespace err
+
+// The system's answer that there is no such entry, or no directory on the way to it. Any other
+// failure of a query says nothing of whether the entry is there.
+constexpr bool IsNotFound(OsError code) {
+  return code == err::kFileNotFound || code == err::kPathNotFound;
+}
 
 }  // namespace plat

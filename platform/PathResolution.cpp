@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 
 namespace plat {
 
@@ -112,16 +112,16 @@ std::u32string Normalize(std::u32string path, std::size_t rootLength) {
 }  // namespace
 
 PathKind ClassifyPath(std::string_view path) {
-  return Classify(DecodeUtf8(path));
+  return Classify(base::DecodeUtf8(path));
 }
 
 bool IsDosDeviceName(std::string_view name) {
-  return IsDeviceName(DecodeUtf8(name));
+  return IsDeviceName(base::DecodeUtf8(name));
 }
 
 std::optional<std::string> ResolveFullPath(std::string_view text) {
-  if (Utf16Length(text) > kMaxPathUnits) return std::nullopt;
-  const std::u32string path = DecodeUtf8(text);
+  if (base::Utf16Length(text) > kMaxPathUnits) return std::nullopt;
+  const std::u32string path = base::DecodeUtf8(text);
   std::u32string full;
   switch (Classify(path)) {
     case PathKind::kRelative:
@@ -143,13 +143,27 @@ std::optional<std::string> ResolveFullPath(std::string_view text) {
       full = Normalize(path, 4);
       break;
   }
-  std::string result = EncodeUtf8(full);
-  if (Utf16Length(result) > kMaxPathUnits) return std::nullopt;
+  std::string result = base::EncodeUtf8(full);
+  if (base::Utf16Length(result) > kMaxPathUnits) return std::nullopt;
   return result;
 }
 
 bool IsVerbatimPath(std::string_view path) {
   return path.substr(0, 4) == "\\\\?\\";
+}
+
+std::string ExtendedPath(std::string_view fullPath) {
+  const std::string path(fullPath);
+  switch (ClassifyPath(path)) {
+    case PathKind::kDriveAbsolute:
+      return "\\\\?\\" + path;
+    case PathKind::kUnc:
+      return "\\\\?\\UNC\\" + path.substr(2);
+    case PathKind::kLocalDevice:
+      return "\\\\?\\" + path.substr(4);
+    default:
+      return path;
+  }
 }
 
 }  // namespace plat

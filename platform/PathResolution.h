@@ -37,4 +37,10 @@ std::optional<std::string> ResolveFullPath(std::string_view path);
 // the rest to the file system without any of the rules above.
 bool IsVerbatimPath(std::string_view path);
 
+// The "\\?\" form of a full path (as ResolveFullPath gives it), the only one the file functions
+// take beyond MAX_PATH: "C:\x" as "\\?\C:\x", "\\server\share\x" as "\\?\UNC\server\share\x",
+// "\\.\x" as "\\?\x". Being resolved already, it names what the path names. Anything else stays as
+// it is.
+std::string ExtendedPath(std::string_view fullPath);
+
 }  // namespace plat

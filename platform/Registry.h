@@ -1,4 +1,4 @@
-// The current user's registry hive, as far as the uninstaller reads it.
+// The current user's registry hive, as far as the program reads it.
 #pragma once
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "toolkit/Application.h"
 
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 #include "toolkit/Form.h"
 
 namespace tk {
@@ -11,7 +11,7 @@ TApplication& Application() {
 }
 
 Backend& TApplication::GetBackend() const {
-  if (backend_ == nullptr) throw Exception("No window system backend is installed");
+  if (backend_ == nullptr) throw base::Exception("No window system backend is installed");
   return *backend_;
 }
 

@@ -26,7 +26,7 @@ class Backend {
   // Runs the message loop until Terminate.
   virtual void Run() = 0;
   virtual void Terminate() = 0;
-  // The stored description of a window class ("TFORM1"), or nothing when there is none.
+  // The stored description of a window class ("TMAINFORM"), or nothing when there is none.
   virtual std::optional<std::string> LoadDescription(std::string_view name) = 0;
   virtual DialogService& Dialogs() = 0;
   // The outer size of a window's frame around its client area at 96 dpi.

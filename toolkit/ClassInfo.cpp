@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 
 namespace tk {
 
 const PropInfo* ClassInfo::FindProperty(std::string_view name) const {
   for (const ClassInfo* c = this; c != nullptr; c = c->parent) {
     for (const PropInfo& p : c->properties) {
-      if (SameTextAscii(p.name, name)) return &p;
+      if (base::SameTextAscii(p.name, name)) return &p;
     }
   }
   return nullptr;
@@ -18,7 +18,7 @@ const PropInfo* ClassInfo::FindProperty(std::string_view name) const {
 const MethodInfo* ClassInfo::FindMethod(std::string_view name) const {
   for (const ClassInfo* c = this; c != nullptr; c = c->parent) {
     for (const MethodInfo& m : c->methods) {
-      if (SameTextAscii(m.name, name)) return &m;
+      if (base::SameTextAscii(m.name, name)) return &m;
     }
   }
   return nullptr;
@@ -40,7 +40,7 @@ void RegisterClass(const ClassInfo& info) {
 
 const ClassInfo* FindClass(std::string_view name) {
   for (const ClassInfo* c : Registry()) {
-    if (SameTextAscii(c->name, name)) return c;
+    if (base::SameTextAscii(c->name, name)) return c;
   }
   return nullptr;
 }

@@ -30,7 +30,8 @@ enum class Stored : std::uint8_t {
 };
 
 // A method that a window class offers for binding events by name. `fn` is cast back to the
-// exact pointer type named by `signature` before it is called.
+// exact pointer type named by `signature` before it is called. Without a signature it is a
+// handler known by name only (a stand-in window's), which an event keeps but never runs.
 struct MethodInfo {
   std::string_view name;
   const std::type_info* signature;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 
 namespace tk {
 
@@ -26,7 +26,7 @@ TCollection::~TCollection() {
 }
 
 void TCollection::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index >= Count()) throw base::EStringListError::IndexOutOfBounds(index);
 }
 
 TCollectionItem* TCollection::Item(int index) const {
@@ -35,7 +35,7 @@ TCollectionItem* TCollection::Item(int index) const {
 }
 
 TCollectionItem* TCollection::InsertItem(int index) {
-  if (index < 0 || index > Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index > Count()) throw base::EStringListError::IndexOutOfBounds(index);
   std::unique_ptr<TCollectionItem> item = NewItem();
   TCollectionItem* raw = item.get();
   raw->collection_ = this;

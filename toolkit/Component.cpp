@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/Errors.h"
 #include "toolkit/Properties.h"
 
@@ -66,7 +66,7 @@ void TComponent::SetName(const std::string& name) {
 
 TComponent* TComponent::FindOwnedComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  auto it = byName_.find(AsciiLowerCase(name));
+  auto it = byName_.find(base::AsciiLowerCase(name));
   return it == byName_.end() ? nullptr : it->second;
 }
 
@@ -82,12 +82,12 @@ void TComponent::RemoveOwned(TComponent* c) {
 }
 
 void TComponent::IndexName(TComponent* c) {
-  if (!c->name_.empty()) byName_[AsciiLowerCase(c->name_)] = c;
+  if (!c->name_.empty()) byName_[base::AsciiLowerCase(c->name_)] = c;
 }
 
 void TComponent::UnindexName(TComponent* c) {
   if (c->name_.empty()) return;
-  auto it = byName_.find(AsciiLowerCase(c->name_));
+  auto it = byName_.find(base::AsciiLowerCase(c->name_));
   if (it != byName_.end() && it->second == c) byName_.erase(it);
 }
 

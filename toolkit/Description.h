@@ -1,13 +1,13 @@
 // A window's stored description: its components and their published properties as UTF-8 text.
 //
 //   # comment
-//   object Form1: TForm1
-//     Caption = "Deinstaller"
+//   object MainForm: TMainForm
+//     Caption = "Settings"
 //     Font.Style = [fsBold]
 //     OnShow = FormShow
 //     object ListBox1: TListBox
 //       Items = (
-//         "VLC"
+//         "Red"
 //       )
 //     end
 //   end
@@ -17,12 +17,15 @@
 // events as a method name of the root's class, and properties of owned sub-objects as "Font.Name".
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "toolkit/Component.h"
 
 namespace tk {
+
+class TForm;
 
 // Reads a description into `root`, whose class (or a base class) the description's root object
 // must name. Nested objects are created by registered class name, owned by `root`, named, and
@@ -34,7 +37,13 @@ namespace tk {
 // propagate unchanged.
 void ReadComponent(std::string_view text, TComponent& root);
 
-// Reads the description that the backend stores under `resourceName` ("TFORM1") into `root`;
+// Makes the window that the description's root object names and reads the description into it:
+// a registered form class is made by its name, and any class that is not registered becomes a
+// TStandInForm of that name. EReadError for a root class that is registered but no form class
+// that can be made, and as ReadComponent for the rest.
+std::unique_ptr<TForm> ReadForm(std::string_view text);
+
+// Reads the description that the backend stores under `resourceName` ("TMAINFORM") into `root`;
 // EReadError when there is none.
 void LoadFormDescription(TComponent& root, std::string_view resourceName);
 

@@ -27,8 +27,13 @@ class TEvent<void(Args...)> {
     methodName_.clear();
   }
   // Binds to a method of `self` offered by its class's method table. A method whose signature
-  // does not match is refused (returns false).
+  // does not match is refused (returns false); one known by name only is kept as a name.
   bool Bind(TObject& self, const MethodInfo& method) {
+    if (method.signature == nullptr) {
+      fn_ = nullptr;
+      methodName_ = std::string(method.name);
+      return true;
+    }
     if (*method.signature != typeid(MethodFn)) return false;
     auto fn = reinterpret_cast<MethodFn>(method.fn);
     TObject* target = &self;
@@ -65,7 +70,7 @@ struct MethodThunk<M> {
 };
 }  // namespace detail
 
-// An entry of a class's method table: Method<&TForm1::Button1Click>("Button1Click").
+// An entry of a class's method table: Method<&TMainForm::OkClick>("OkClick").
 template <auto M>
 MethodInfo Method(std::string_view name) {
   using Thunk = detail::MethodThunk<M>;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Errors.h"
 #include "toolkit/ControlProps.h"
-#include "toolkit/Errors.h"
 
 namespace tk {
 
@@ -60,14 +60,15 @@ void TCustomGrid::Resize(std::int32_t cols, std::int32_t rows) {
 }
 
 void TCustomGrid::SetFixedCols(std::int32_t n) {
-  if (n < 0 || n >= colCount_) throw Exception("Fixed column count must be less than column count");
+  if (n < 0 || n >= colCount_)
+    throw base::Exception("Fixed column count must be less than column count");
   if (n == fixedCols_) return;
   fixedCols_ = n;
   NotifyPeer(Aspect::Kind);
 }
 
 void TCustomGrid::SetFixedRows(std::int32_t n) {
-  if (n < 0 || n >= rowCount_) throw Exception("Fixed row count must be less than row count");
+  if (n < 0 || n >= rowCount_) throw base::Exception("Fixed row count must be less than row count");
   if (n == fixedRows_) return;
   fixedRows_ = n;
   NotifyPeer(Aspect::Kind);
@@ -86,8 +87,8 @@ void TCustomGrid::SetDefaultRowHeight(std::int32_t h) {
 }
 
 std::string TStringGrid::Cells(std::int32_t col, std::int32_t row) const {
-  if (col < 0) throw EStringListError::IndexOutOfBounds(col);
-  if (row < 0) throw EStringListError::IndexOutOfBounds(row);
+  if (col < 0) throw base::EStringListError::IndexOutOfBounds(col);
+  if (row < 0) throw base::EStringListError::IndexOutOfBounds(row);
   if (static_cast<std::size_t>(row) >= rows_.size()) return {};
   const auto& cells = rows_[static_cast<std::size_t>(row)];
   return static_cast<std::size_t>(col) < cells.size() ? cells[static_cast<std::size_t>(col)]
@@ -95,8 +96,8 @@ std::string TStringGrid::Cells(std::int32_t col, std::int32_t row) const {
 }
 
 void TStringGrid::SetCells(std::int32_t col, std::int32_t row, const std::string& text) {
-  if (col < 0) throw EStringListError::IndexOutOfBounds(col);
-  if (row < 0) throw EStringListError::IndexOutOfBounds(row);
+  if (col < 0) throw base::EStringListError::IndexOutOfBounds(col);
+  if (row < 0) throw base::EStringListError::IndexOutOfBounds(row);
   const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(col);
   if (r >= rows_.size()) rows_.resize(r + 1);
   if (c >= rows_[r].size()) rows_[r].resize(c + 1);

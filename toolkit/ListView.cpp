@@ -1,6 +1,6 @@
 #include "toolkit/ListView.h"
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/ControlProps.h"
 
 namespace tk {
@@ -130,7 +130,7 @@ bool TListItems::Sort() {
     const auto& a = static_cast<const TListItem&>(x);
     const auto& b = static_cast<const TListItem&>(y);
     if (by == stData) return a.Data() < b.Data();
-    const int c = CompareTextAscii(a.Caption(), b.Caption());
+    const int c = base::CompareTextAscii(a.Caption(), b.Caption());
     return (c != 0 || by == stText) ? c < 0 : a.Data() < b.Data();
   });
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 #include "toolkit/Properties.h"
 
 namespace tk {
@@ -64,16 +64,17 @@ void TMenuItem::SetEnabled(bool on) {
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
-  if (index < 0 || index >= Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index >= Count()) throw base::EStringListError::IndexOutOfBounds(index);
   return items_[static_cast<std::size_t>(index)];
 }
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
   if (item == nullptr) return;
-  if (item->parent_ != nullptr || item->menu_ != nullptr) throw Exception("Menu inserted twice");
-  if (index < 0 || index > Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (item->parent_ != nullptr || item->menu_ != nullptr)
+    throw base::Exception("Menu inserted twice");
+  if (index < 0 || index > Count()) throw base::EStringListError::IndexOutOfBounds(index);
   for (const TMenuItem* p = this; p != nullptr; p = p->parent_) {
-    if (p == item) throw Exception("Menu inserted into itself");
+    if (p == item) throw base::Exception("Menu inserted into itself");
   }
   items_.insert(items_.begin() + index, item);
   item->parent_ = this;
@@ -145,7 +146,7 @@ TMenuItem* TMenu::Item(int index) const {
     found = item;
     return true;
   });
-  if (found == nullptr) throw EStringListError::IndexOutOfBounds(index);
+  if (found == nullptr) throw base::EStringListError::IndexOutOfBounds(index);
   return const_cast<TMenuItem*>(found);
 }
 

@@ -1,6 +1,6 @@
 #include "toolkit/StringList.h"
 
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 
 namespace tk {
 
@@ -15,7 +15,7 @@ const ClassInfo& TStringList::StaticClass() {
 }
 
 void TStrings::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index >= Count()) throw base::EStringListError::IndexOutOfBounds(index);
 }
 
 const std::string& TStrings::Get(int index) const {
@@ -36,7 +36,7 @@ int TStrings::Add(const std::string& s) {
 }
 
 void TStrings::Insert(int index, const std::string& s) {
-  if (index < 0 || index > Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index > Count()) throw base::EStringListError::IndexOutOfBounds(index);
   items_.insert(items_.begin() + index, s);
   Notify(StringsChange::Insert, index);
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
+#include "base/Errors.h"
 #include "toolkit/ControlProps.h"
-#include "toolkit/Errors.h"
 
 namespace tk {
 
@@ -60,7 +60,7 @@ void TTreeNode::SetData(std::intptr_t data) {
 }
 
 TTreeNode* TTreeNode::Item(int index) const {
-  if (index < 0 || index >= Count()) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index >= Count()) throw base::EStringListError::IndexOutOfBounds(index);
   return children_[static_cast<std::size_t>(index)].get();
 }
 
@@ -119,7 +119,7 @@ void TTreeNodes::EnsureOrder() const {
 }
 
 TTreeNode* TTreeNodes::Item(int index) const {
-  if (index < 0 || index >= count_) throw EStringListError::IndexOutOfBounds(index);
+  if (index < 0 || index >= count_) throw base::EStringListError::IndexOutOfBounds(index);
   EnsureOrder();
   return order_[static_cast<std::size_t>(index)];
 }
@@ -217,9 +217,9 @@ bool TTreeNodes::Less(const TTreeNode& a, const TTreeNode& b) const {
     case stData:
       return a.data_ < b.data_;
     case stText:
-      return CompareTextAscii(a.text_, b.text_) < 0;
+      return base::CompareTextAscii(a.text_, b.text_) < 0;
     case stBoth: {
-      const int c = CompareTextAscii(a.text_, b.text_);
+      const int c = base::CompareTextAscii(a.text_, b.text_);
       return c != 0 ? c < 0 : a.data_ < b.data_;
     }
   }

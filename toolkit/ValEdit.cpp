@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/ControlProps.h"
 
 namespace tk {
@@ -67,7 +67,7 @@ std::string TValueListEditor::Keys(std::int32_t row) const {
 std::string TValueListEditor::Values(const std::string& key) const {
   for (const std::string& line : strings_.Items()) {
     auto [k, v] = SplitLine(line);
-    if (SameTextAscii(k, key)) return v;
+    if (base::SameTextAscii(k, key)) return v;
   }
   return {};
 }

@@ -1,7 +1,7 @@
 #include "app/util/FileOps.h"
 
-#include "platform/Utf8.h"
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
+#include "base/Utf8.h"
 
 namespace app {
 
@@ -16,7 +16,7 @@ void RemoveLink(plat::FileSystem& fs, const std::string& path) {
   const plat::OsError code = fs.RemoveDir(path);
   if (code == plat::err::kSuccess) return;
   if (fs.RemoveFile(path) == plat::err::kSuccess) return;
-  throw tk::EInOutError(code);
+  throw base::EInOutError(code);
 }
 
 bool IsDotEntry(const std::string& name) {
@@ -45,7 +45,7 @@ void RemoveEmptied(plat::FileSystem& fs, const std::string& path, bool emptied,
     answer = fs.RemoveDir(path);
     return answer == plat::err::kDirNotEmpty && emptied ? plat::err::kDeletePending : answer;
   });
-  if (answer != plat::err::kSuccess) throw tk::EInOutError(answer);
+  if (answer != plat::err::kSuccess) throw base::EInOutError(answer);
 }
 
 void RemoveEmptiedTree(plat::FileSystem& fs, const std::string& dir, std::string_view mask,
@@ -56,21 +56,23 @@ bool Empty(plat::FileSystem& fs, const std::string& base, std::string_view mask,
            RetryPolicy& retry) {
   // One listing serves both passes when the mask takes every name, as every caller's does.
   const bool oneListing = mask == "*.*" || mask == "*";
-  std::vector<plat::DirEntry> listing = fs.Enumerate(base + std::string(oneListing ? "*.*" : mask));
-  std::vector<bool> gone(listing.size());
-  for (std::size_t i = 0; i < listing.size(); ++i) {
-    if (!plat::PassesFilter(listing[i], plat::attr::kAnyFile)) continue;
-    gone[i] = RemoveListedFile(fs, base + listing[i].name, listing[i], retry);
+  plat::Listing listing = fs.Enumerate(base + std::string(oneListing ? "*.*" : mask));
+  std::vector<bool> gone(listing.entries.size());
+  for (std::size_t i = 0; i < listing.entries.size(); ++i) {
+    const plat::DirEntry& entry = listing.entries[i];
+    if (!plat::PassesFilter(entry, plat::attr::kAnyFile)) continue;
+    gone[i] = RemoveListedFile(fs, base + entry.name, entry, retry);
   }
   if (!recursive) return false;
   if (!oneListing) {
     listing = fs.Enumerate(base + "*.*");
-    gone.assign(listing.size(), false);
+    gone.assign(listing.entries.size(), false);
   }
 
-  bool emptied = true;
-  for (std::size_t i = 0; i < listing.size(); ++i) {
-    const plat::DirEntry& entry = listing[i];
+  // A listing that failed, or broke off, says nothing of what else the directory holds.
+  bool emptied = listing.error == plat::err::kSuccess;
+  for (std::size_t i = 0; i < listing.entries.size(); ++i) {
+    const plat::DirEntry& entry = listing.entries[i];
     if (gone[i] || entry.name.empty() || IsDotEntry(entry.name)) continue;
     if (!plat::PassesFilter(entry, plat::attr::kDirectoryFilter)) {
       emptied = false;  // hidden or system: left alone
@@ -113,16 +115,18 @@ void RemoveTree(plat::FileSystem& fs, const std::string& dir, RetryPolicy& retry
 
 std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env) {
   std::string value = env.Get("temp").value_or(std::string());
-  if (plat::Utf16Length(value) >= kTempValueLimit) value.clear();
+  if (base::Utf16Length(value) >= kTempValueLimit) value.clear();
 
-  if (app::IsExistingDirectory(fs, value)) {
+  // A query that failed for another reason than "not found" leaves the variable's word standing:
+  // the fallback would create C:\temp beside a temp directory that is there.
+  if (plat::DirectoryPresence(fs, value) != plat::Presence::kAbsent) {
     const std::string joined = value + "\\";
     // The conversion only fails for a path that is gone; the joined text is the best answer then.
     return fs.LongPathName(joined).value_or(joined);
   }
   if (app::IsExistingDirectory(fs, "c:\\temp")) return "c:\\temp\\";
   if (fs.MakeDir("C:\\temp") == plat::err::kSuccess) return "c:\\temp\\";
-  throw tk::Exception("Cannot create c:\\temp");
+  throw base::Exception("Cannot create c:\\temp");
 }
 
 bool IsExistingDirectory(plat::FileSystem& fs, std::string_view path) {

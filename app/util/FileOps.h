@@ -13,7 +13,7 @@ namespace app {
 
 // Deletes the files in `dir` (which ends in "\") matching `mask`, clearing their attributes when
 // a first attempt fails; files that still resist stay silently. With `recursive`, then empties and
-// removes every sub-directory that is neither hidden nor system, and raises tk::EInOutError with
+// removes every sub-directory that is neither hidden nor system, and raises base::EInOutError with
 // the system's code for the first one that stays. Links are removed as links, never entered.
 // Entries that another program holds are waited for as `retry` allows; without it, not at all.
 void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask, bool recursive,
@@ -21,12 +21,13 @@ void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view ma
 void DeleteFiles(plat::FileSystem& fs, std::string_view dir, std::string_view mask, bool recursive);
 
 // Empties `dir` (no "\" at its end) as DeleteFiles with "*.*" does, then removes it; raises
-// tk::EInOutError with the system's code when it stays.
+// base::EInOutError with the system's code when it stays.
 void RemoveTree(plat::FileSystem& fs, const std::string& dir, RetryPolicy& retry);
 
-// The directory named by the "temp" variable, in its long form and ending in "\"; else
-// "c:\temp\", created when missing. Raises tk::Exception "Cannot create c:\temp" when neither
-// exists and the directory cannot be created.
+// The directory named by the "temp" variable, in its long form and ending in "\" (also when the
+// query about it fails for another reason than "not found"); else "c:\temp\", created when
+// missing. Raises base::Exception "Cannot create c:\temp" when neither exists and the directory
+// cannot be created.
 std::string GetTempDir(plat::FileSystem& fs, plat::Environment& env);
 
 bool IsExistingDirectory(plat::FileSystem& fs, std::string_view path);

@@ -37,7 +37,7 @@ struct TreeList {
 };
 
 void List(plat::FileSystem& fs, const std::string& dir, TreeList& out) {
-  for (const plat::DirEntry& entry : fs.Enumerate(dir + "\\*")) {
+  for (const plat::DirEntry& entry : fs.Enumerate(dir + "\\*").entries) {
     if (entry.name == "." || entry.name == "..") continue;
     const std::string path = dir + "\\" + entry.name;
     if (entry.attributes & plat::attr::kDirectory) {
@@ -96,7 +96,7 @@ int wmain(int argc, wchar_t** argv) {
 
   // The floor's lists, one per top-level directory and one for the root, made before any clock.
   std::vector<std::string> names;
-  for (const plat::DirEntry& entry : platform.fs.Enumerate(bare + "\\*")) {
+  for (const plat::DirEntry& entry : platform.fs.Enumerate(bare + "\\*").entries) {
     if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
   }
   std::vector<TreeList> lists(names.size());

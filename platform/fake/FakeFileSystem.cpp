@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "base/Utf8.h"
 #include "platform/CaseFold.h"
 #include "platform/PathResolution.h"
-#include "platform/Utf8.h"
 #include "platform/fake/Wildcard.h"
 
 namespace plat {
@@ -22,8 +22,14 @@ bool IsSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-std::u32string Key(std::string_view name) {
-  return FoldCase(DecodeUtf8(name));
+// A name as names compare: case-folded. Most names are ASCII, which folds without decoding.
+std::string Key(std::string_view name) {
+  std::string key(name);
+  for (char& c : key) {
+    if (static_cast<unsigned char>(c) >= 0x80) return FoldCase(name);
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
+  }
+  return key;
 }
 
 }  // namespace
@@ -36,7 +42,7 @@ struct FakeFileSystem::Node {
   HolderShares holderShares = HolderShares::kNoDelete;
   bool deletePending = false;
   Node* parent = nullptr;
-  std::map<std::u32string, std::unique_ptr<Node>> children;
+  std::map<std::string, std::unique_ptr<Node>> children;
 
   bool IsDirectory() const { return (attributes & attr::kDirectory) != 0; }
   bool IsLink() const { return (attributes & attr::kReparsePoint) != 0; }
@@ -51,11 +57,11 @@ struct FakeFileSystem::Path {
   bool trailingSeparator = false;
 
   std::string FailureKey() const {
-    std::string key = EncodeUtf8(std::u32string(1, drive));
+    std::string key = base::EncodeUtf8(std::u32string(1, drive));
     key += ':';
     for (const std::string& name : names) {
       key += '\\';
-      key += FoldCase(name);
+      key += Key(name);
     }
     return key;
   }
@@ -67,7 +73,11 @@ struct FakeFileSystem::Lookup {
   OsError error = err::kSuccess;
 };
 
-FakeFileSystem::FakeFileSystem() : FakeFileSystem(frozen_) {}
+// Not delegating: naming the member clock before any constructor of the object has begun is
+// undefined (UBSan reports it).
+FakeFileSystem::FakeFileSystem() : clock_(frozen_) {
+  AddDrive('C');
+}
 
 FakeFileSystem::FakeFileSystem(Clock& clock) : clock_(clock) {
   AddDrive('C');
@@ -78,8 +88,8 @@ FakeFileSystem::~FakeFileSystem() = default;
 FakeFileSystem::Path FakeFileSystem::Parse(std::string_view text) const {
   Path path;
   // "\\?\C:\x" and "\\.\C:\x" reach the drive's files through the device namespace.
-  if (ClassifyPath(text) == PathKind::kLocalDevice && text.size() >= 7 && text[5] == ':' &&
-      IsSeparator(text[6])) {
+  if (text.size() >= 7 && IsSeparator(text[0]) && text[5] == ':' && IsSeparator(text[6]) &&
+      ClassifyPath(text) == PathKind::kLocalDevice) {
     text.remove_prefix(4);
   }
   if (text.size() >= 2 && text[1] == ':') {
@@ -218,6 +228,10 @@ OsError FakeFileSystem::Delete(Node& node) {
 
 bool FakeFileSystem::Failing(FsOp op, std::string_view path, OsError& code) {
   ++calls_[static_cast<std::size_t>(op)];
+  if (++totalCalls_ == failingCall_) {
+    code = failingCode_;
+    return true;
+  }
   if (failures_.empty()) return false;
   const auto failure = failures_.find({op, Parse(path).FailureKey()});
   if (failure == failures_.end()) return false;
@@ -259,35 +273,46 @@ void FakeFileSystem::FailOn(FsOp op, std::string_view path, OsError code) {
   failures_[{op, Parse(path).FailureKey()}] = code;
 }
 
+void FakeFileSystem::FailCall(std::size_t n, OsError code) {
+  failingCall_ = totalCalls_ + n;
+  failingCode_ = code;
+}
+
 void FakeFileSystem::ClearFailures() {
   failures_.clear();
+  failingCall_ = 0;
 }
 
 bool FakeFileSystem::Exists(std::string_view path) const {
   return Find(Parse(path), false).node != nullptr;
 }
 
-std::vector<DirEntry> FakeFileSystem::Enumerate(std::string_view pattern) {
+Listing FakeFileSystem::Enumerate(std::string_view pattern) {
   std::size_t split = pattern.size();
   while (split > 0 && !IsSeparator(pattern[split - 1])) --split;
   if (split == 0 && pattern.size() >= 2 && pattern[1] == ':') split = 2;
   const std::string_view directory = pattern.substr(0, split);
-  const std::u32string mask = Key(pattern.substr(split));
+  const std::u32string mask = base::DecodeUtf8(Key(pattern.substr(split)));
 
-  std::vector<DirEntry> entries;
-  OsError code = 0;
-  if (Failing(FsOp::kEnumerate, directory, code)) return entries;
-  const Node* dir = Find(Parse(directory), true).node;
-  if (!dir || !dir->IsDirectory()) return entries;
+  Listing listing;
+  if (Failing(FsOp::kEnumerate, directory, listing.error)) return listing;
+  const Lookup found = Find(Parse(directory), true);
+  const Node* dir = found.node;
+  if (!dir) {
+    listing.error = IsNotFound(found.error) ? err::kPathNotFound : found.error;
+    return listing;
+  }
+  std::vector<DirEntry>& entries = listing.entries;
   if (dir->parent) {
     if (MatchesWildcard(mask, U".")) entries.push_back({".", dir->Reported()});
     if (MatchesWildcard(mask, U"..")) entries.push_back({"..", dir->parent->Reported()});
   }
   for (const auto& [key, child] : dir->children) {
     if (Gone(*child)) continue;
-    if (MatchesWildcard(mask, key)) entries.push_back({child->name, child->Reported()});
+    if (MatchesWildcard(mask, base::DecodeUtf8(key))) entries.push_back({child->name, child->Reported()});
   }
-  return entries;
+  if (entries.empty()) listing.error = err::kFileNotFound;
+  return listing;
 }
 
 OsError FakeFileSystem::RemoveFile(std::string_view path) {
@@ -351,12 +376,18 @@ OsError FakeFileSystem::MakeDir(std::string_view path) {
   return err::kSuccess;
 }
 
-std::optional<std::uint32_t> FakeFileSystem::GetAttributes(std::string_view path) {
-  OsError code = 0;
-  if (Failing(FsOp::kGetAttributes, path, code)) return std::nullopt;
-  const Node* node = Find(Parse(path), false).node;
-  if (!node || node->deletePending) return std::nullopt;
-  return node->Reported();
+Attributes FakeFileSystem::GetAttributes(std::string_view path) {
+  Attributes answer;
+  if (Failing(FsOp::kGetAttributes, path, answer.error)) return answer;
+  const Lookup found = Find(Parse(path), false);
+  if (!found.node) {
+    answer.error = found.error;
+  } else if (found.node->deletePending) {
+    answer.error = err::kDeletePending;
+  } else {
+    answer.value = found.node->Reported();
+  }
+  return answer;
 }
 
 std::optional<std::string> FakeFileSystem::LongPathName(std::string_view path) {
@@ -378,6 +409,8 @@ std::optional<std::string> FakeFileSystem::LongPathName(std::string_view path) {
 }
 
 std::optional<std::string> FakeFileSystem::FullPathName(std::string_view path) {
+  OsError code = 0;
+  if (Failing(FsOp::kFullPathName, path, code)) return std::nullopt;
   return ResolveFullPath(path);
 }
 

@@ -5,7 +5,7 @@
 // missing one (2, or 3 when its parent is missing). Links carry the reparse-point attribute; paths
 // through them reach their targets, while removing a link removes only the link. Entries can be
 // held open by another program for a while on a clock, and any operation can be made to fail on a
-// given path.
+// given path, or the n-th call of all.
 #pragma once
 
 #include <array>
@@ -31,7 +31,9 @@ enum class FsOp {
   kMakeDir,
   kGetAttributes,
   kLongPathName,
+  kFullPathName,
 };
+inline constexpr std::size_t kFsOpCount = static_cast<std::size_t>(FsOp::kFullPathName) + 1;
 
 // Whether the other program's handle lets others delete the entry it holds.
 enum class HolderShares { kNoDelete, kDelete };
@@ -65,18 +67,22 @@ class FakeFileSystem : public FileSystem {
   void Lock(std::string_view path) { Hold(path); }
   // Makes `op` on `path` fail with `code` from now on.
   void FailOn(FsOp op, std::string_view path, OsError code);
+  // Makes the `n`-th call from now (1: the next), counting every call of the FileSystem
+  // interface, fail with `code`, that call alone: a disk's hiccup.
+  void FailCall(std::size_t n, OsError code);
   void ClearFailures();
 
   // Inspection for tests; links are not followed at the last component.
   bool Exists(std::string_view path) const;
   std::size_t Calls(FsOp op) const { return calls_[static_cast<std::size_t>(op)]; }
+  std::size_t TotalCalls() const { return totalCalls_; }
 
-  std::vector<DirEntry> Enumerate(std::string_view pattern) override;
+  Listing Enumerate(std::string_view pattern) override;
   OsError RemoveFile(std::string_view path) override;
   OsError SetAttributes(std::string_view path, std::uint32_t attributes) override;
   OsError RemoveDir(std::string_view path) override;
   OsError MakeDir(std::string_view path) override;
-  std::optional<std::uint32_t> GetAttributes(std::string_view path) override;
+  Attributes GetAttributes(std::string_view path) override;
   std::optional<std::string> LongPathName(std::string_view path) override;
   std::optional<std::string> FullPathName(std::string_view path) override;
 
@@ -98,7 +104,10 @@ class FakeFileSystem : public FileSystem {
   Clock& clock_;
   std::map<char32_t, std::unique_ptr<Node>> drives_;
   std::map<std::pair<FsOp, std::string>, OsError> failures_;
-  std::array<std::size_t, 7> calls_{};
+  std::array<std::size_t, kFsOpCount> calls_{};
+  std::size_t totalCalls_ = 0;
+  std::size_t failingCall_ = 0;  // 0: none
+  OsError failingCode_ = err::kSuccess;
 };
 
 }  // namespace plat

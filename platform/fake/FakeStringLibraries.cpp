@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "base/Utf8.h"
 #include "platform/CaseFold.h"
-#include "platform/Utf8.h"
 
 namespace plat {
 
@@ -48,8 +48,8 @@ LibraryString LookUpString(const FakeStringLibraries::Strings& strings, std::uin
   }
   const auto found = strings.find(id);
   if (found == strings.end()) return result;
-  result.text = CutToUtf16Units(found->second, kMaxLibraryStringChars);
-  result.length = static_cast<std::int32_t>(Utf16Length(result.text));
+  result.text = base::CutToUtf16Units(found->second, kMaxLibraryStringChars);
+  result.length = static_cast<std::int32_t>(base::Utf16Length(result.text));
   return result;
 }
 

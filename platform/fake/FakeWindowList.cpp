@@ -1,6 +1,6 @@
 #include "platform/fake/FakeWindowList.h"
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 
 namespace plat {
 
@@ -8,7 +8,8 @@ std::vector<std::string> FakeWindowList::Titles() {
   constexpr std::size_t kTitleUnits = 255;
   std::vector<std::string> titles;
   titles.reserve(titles_.size());
-  for (const std::string& title : titles_) titles.push_back(CutToUtf16Units(title, kTitleUnits));
+  for (const std::string& title : titles_)
+    titles.push_back(base::CutToUtf16Units(title, kTitleUnits));
   return titles;
 }
 

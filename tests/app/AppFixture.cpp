@@ -20,21 +20,24 @@ void SetKnownFolders(plat::FakeKnownFolders& folders) {
   folders.Set(KnownFolder::kTemp, std::string(kTemp) + "\\");
 }
 
-std::vector<std::string> AppTest::VlcDirectories() const {
+const std::vector<std::string>& AppWorld::VlcDirectories() {
   // The list the window carries, read from its stored description through a loaded window.
-  app::RegisterWindowClasses();
-  plat::FakePlatform scratch;
-  app::TForm1 window(nullptr, scratch.Get());
-  tk::ReadComponent(kUninst1Form, window);
-  window.BindControls();
-  std::vector<std::string> dirs;
-  for (const std::string& line : window.ListBox1->Items().Items()) {
-    dirs.push_back(app::ExtractField(line, '\t', 1));
-  }
+  static const std::vector<std::string> dirs = [] {
+    app::RegisterWindowClasses();
+    plat::FakePlatform scratch;
+    app::TForm1 window(nullptr, scratch.Get());
+    tk::ReadComponent(kUninst1Form, window);
+    window.BindControls();
+    std::vector<std::string> lines;
+    for (const std::string& line : window.ListBox1->Items().Items()) {
+      lines.push_back(app::ExtractField(line, '\t', 1));
+    }
+    return lines;
+  }();
   return dirs;
 }
 
-void AppTest::Install(const std::string& dir, bool programsValue) {
+void AppWorld::Install(const std::string& dir, bool programsValue) {
   for (const char* sub : {"\\morlencat", "\\zuduviv"}) {
     fake.fs.AddFile(dir + sub + "\\readme.txt");
     fake.fs.AddFile(dir + sub + "\\locked.dat", plat::attr::kReadOnly);

@@ -56,9 +56,10 @@ class AppBackend : public tk::HeadlessBackend {
   std::vector<std::string> statusTexts;
 };
 
-class AppTest : public ::testing::Test {
- protected:
-  AppTest() {
+// One window on the fakes: the application's backend for as long as it lives.
+class AppWorld {
+ public:
+  AppWorld() {
     tk::Application().SetBackend(&backend);
     tk::Application().SetDialogs(nullptr);
     tk::Application().SetTitle("uninstzova");
@@ -68,11 +69,13 @@ class AppTest : public ::testing::Test {
     fake.env.Set("TEMP", kTemp);
     SetKnownFolders(fake.folders);
   }
-  ~AppTest() override {
+  ~AppWorld() {
     form.reset();
     tk::Application().SetMainForm(nullptr);
     tk::Application().SetBackend(nullptr);
   }
+  AppWorld(const AppWorld&) = delete;
+  AppWorld& operator=(const AppWorld&) = delete;
 
   // Loads the window, makes it the main window and shows it (which reads the settings file).
   app::TForm1& Open() { return Open(fake.Get()); }
@@ -90,7 +93,8 @@ class AppTest : public ::testing::Test {
   // A complete installation below `dir`: nested product directories, every directory of the
   // window's VLC list with a file, the Start-menu folder and the installer's temp files.
   void Install(const std::string& dir = kInstall, bool programsValue = true);
-  std::vector<std::string> VlcDirectories() const;
+  // The directories of the window's VLC list, as its stored description holds them.
+  static const std::vector<std::string>& VlcDirectories();
 
   std::vector<tk::DialogRequest> Warnings() {
     std::vector<tk::DialogRequest> out;
@@ -104,5 +108,7 @@ class AppTest : public ::testing::Test {
   plat::FakePlatform fake;
   std::unique_ptr<app::TForm1> form;
 };
+
+class AppTest : public ::testing::Test, public AppWorld {};
 
 }  // namespace apptest

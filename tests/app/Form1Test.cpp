@@ -1,6 +1,5 @@
 #include "tests/app/AppFixture.h"
 #include "toolkit/Description.h"
-#include "toolkit/Errors.h"
 
 using namespace apptest;
 

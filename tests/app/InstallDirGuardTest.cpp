@@ -203,4 +203,14 @@ TEST(InstallDirGuardTest, FoldersComeFromTheSystemInItsSpelling) {
   }
 }
 
+// A folder that cannot be resolved cannot be told apart from the installation.
+TEST(InstallDirGuardTest, UnresolvedFolderRefusesEveryValue) {
+  plat::FakeFileSystem fs;
+  plat::FakeKnownFolders folders;
+  apptest::SetKnownFolders(folders);
+  EXPECT_EQ(app::JudgeInstallDir("C:\\Trelvia", fs, folders).refusal, R::kNone);
+  fs.FailOn(plat::FsOp::kFullPathName, "C:\\Users\\tester\\Documents", plat::err::kCrc);
+  EXPECT_EQ(app::JudgeInstallDir("C:\\Trelvia", fs, folders).refusal, R::kProtected);
+}
+
 }  // namespace

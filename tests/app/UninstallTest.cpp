@@ -1,39 +1,11 @@
 #include <algorithm>
 
 #include "tests/app/AppFixture.h"
+#include "tests/app/CallLog.h"
 
 using namespace apptest;
 
 namespace {
-
-// Passes everything to the fake and keeps the order of directory removals.
-class RemovalLog : public plat::FileSystem {
- public:
-  explicit RemovalLog(plat::FileSystem& fs) : fs_(fs) {}
-  std::vector<plat::DirEntry> Enumerate(std::string_view p) override { return fs_.Enumerate(p); }
-  plat::OsError RemoveFile(std::string_view p) override { return fs_.RemoveFile(p); }
-  plat::OsError SetAttributes(std::string_view p, std::uint32_t a) override {
-    return fs_.SetAttributes(p, a);
-  }
-  plat::OsError RemoveDir(std::string_view p) override {
-    removed.emplace_back(p);
-    return fs_.RemoveDir(p);
-  }
-  plat::OsError MakeDir(std::string_view p) override { return fs_.MakeDir(p); }
-  std::optional<std::uint32_t> GetAttributes(std::string_view p) override {
-    return fs_.GetAttributes(p);
-  }
-  std::optional<std::string> LongPathName(std::string_view p) override {
-    return fs_.LongPathName(p);
-  }
-  std::optional<std::string> FullPathName(std::string_view p) override {
-    return fs_.FullPathName(p);
-  }
-  std::vector<std::string> removed;
-
- private:
-  plat::FileSystem& fs_;
-};
 
 class UninstallTest : public AppTest {
  protected:
@@ -124,11 +96,12 @@ TEST_F(UninstallTest, AnimationRunsWhileMessagesArePumped) {
 TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
   Install();
   WriteSettingsFor(kInstall);
-  RemovalLog log(fake.fs);
+  CallLog log(fake.fs);
   app::TForm1& f = Open(fake.With(log));
   f.Button1->Click();
+  const std::vector<std::string> removed = log.Paths(plat::FsOp::kRemoveDir);
   std::vector<std::string> vlc;
-  for (const std::string& p : log.removed) {
+  for (const std::string& p : removed) {
     if (p.rfind("C:\\Trelvia\\VLC", 0) == 0) vlc.push_back(p);
   }
   ASSERT_FALSE(vlc.empty());
@@ -140,7 +113,7 @@ TEST_F(UninstallTest, VlcDirectoriesGoDeepestFirstAndVlcLast) {
       EXPECT_NE(vlc[j].rfind(vlc[i] + "\\", 0), 0u) << vlc[j] << " after its parent " << vlc[i];
     }
   }
-  EXPECT_EQ(log.removed.back(), std::string(kPrograms) + "\\ORX Vuvavoredir");
+  EXPECT_EQ(removed.back(), std::string(kPrograms) + "\\ORX Vuvavoredir");
 }
 
 // -- Failures of the directory stages ----------------------------------------------------------
@@ -247,6 +220,23 @@ TEST_F(UninstallTest, MissingDirectoriesCountAsRemoved) {
   EXPECT_FALSE(fake.fs.Exists(kInstall));
 }
 
+// A check that fails for another reason than "not found" tells nothing: the directory is tried,
+// and the warning rests on what is left.
+class CheckThatCannotTell : public UninstallTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CheckThatCannotTell, LeavesTheDirectoryToBeRemoved) {
+  Install();
+  fake.fs.FailOn(plat::FsOp::kGetAttributes, std::string(kInstall) + GetParam(), plat::err::kCrc);
+  Start();
+  EXPECT_TRUE(Warnings().empty());
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dirs, CheckThatCannotTell,
+                         ::testing::Values("\\morlencat", "\\zuduviv", "\\VLC",
+                                           "\\VLC\\skins\\fonts", ""));
+
 TEST_F(UninstallTest, PartialVlcTreeRemovesWhatIsThereWithoutWarning) {
   fake.fs.AddFile(std::string(kInstall) + "\\VLC\\plugins\\a.dll");
   fake.fs.AddFile(std::string(kInstall) + "\\VLC\\vlc.exe");
@@ -263,6 +253,22 @@ TEST_F(UninstallTest, LinkInsideTheTreeLeavesItsTargetAlone) {
   Start();
   EXPECT_TRUE(fake.fs.Exists("D:\\Media\\keep.avi"));
   EXPECT_FALSE(fake.fs.Exists(std::string(kInstall) + "\\VLC\\plugins\\media"));
+}
+
+// The product's directories go through the link; the last stage removes the link alone, so its
+// target, and whatever of the user's lies there, stays where it is.
+TEST_F(UninstallTest, InstallationDirectoryThatIsALinkGoesAndItsTargetStays) {
+  fake.fs.AddDrive('D');
+  fake.fs.AddFile("D:\\Real\\morlencat\\table.db");
+  fake.fs.AddFile("D:\\Real\\VLC\\skins\\fonts\\font.ttf");
+  fake.fs.AddFile("D:\\Real\\notes.txt");
+  fake.fs.AddLink(kInstall, "D:\\Real", true);
+  Start();
+  EXPECT_FALSE(fake.fs.Exists(kInstall));
+  EXPECT_FALSE(fake.fs.Exists("D:\\Real\\morlencat"));
+  EXPECT_FALSE(fake.fs.Exists("D:\\Real\\VLC"));
+  EXPECT_TRUE(fake.fs.Exists("D:\\Real\\notes.txt"));
+  EXPECT_TRUE(Warnings().empty());
 }
 
 // -- Start menu and temp directory -------------------------------------------------------------
@@ -360,7 +366,7 @@ INSTANTIATE_TEST_SUITE_P(Dirs, RefusedInstallDir,
 TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   Install();
   WriteSettingsFor(kInstall);
-  RemovalLog log(fake.fs);
+  CallLog log(fake.fs);
   app::TForm1& f = Open(fake.With(log));
   int disabledPumps = 0;
   backend.onPump = [&] {
@@ -371,7 +377,8 @@ TEST_F(UninstallTest, ButtonsAreDisabledAndASecondClickStartsNothing) {
   };
   f.Button1->Click();
   EXPECT_GE(disabledPumps, 4);
-  EXPECT_EQ(std::count(log.removed.begin(), log.removed.end(), "C:\\Trelvia\\VLC"), 1);
+  const std::vector<std::string> removed = log.Paths(plat::FsOp::kRemoveDir);
+  EXPECT_EQ(std::count(removed.begin(), removed.end(), "C:\\Trelvia\\VLC"), 1);
   EXPECT_TRUE(Warnings().empty());
 }
 

@@ -1,6 +1,6 @@
-// The stored-description reader, through the translator tool's window loading (the uninstaller's
-// window class, a plain form or another form class): a description either loads or is refused
-// with the toolkit's error. One that loads writes a description that loads again, and writing
+// The stored-description reader, through the translator tool's window loading (a registered form
+// class, or a stand-in for a class it does not know, such as the uninstaller's): a description
+// either loads or is refused with the toolkit's error. One that loads writes a description that loads again, and writing
 // that gives the same text; and what extract writes of its table, merge takes.
 //
 // Input: a description.

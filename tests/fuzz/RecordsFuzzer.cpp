@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "multilang/MLang.h"
 #include "tests/fuzz/FuzzTarget.h"
 #include "tests/fuzz/LocalizerCheck.h"
-#include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/FileDialogs.h"
 #include "toolkit/Form.h"
@@ -40,7 +40,7 @@ void SaveAndApply(ml::TBaseMultiLang& ml, tk::TControl& control, std::int32_t ma
   try {
     ml.SavePositions(control, marker);
     ml.ApplyPositions(control, marker);
-  } catch (const tk::Exception& e) {
+  } catch (const base::Exception& e) {
     fuzz::Broken(control.Name() + "'s own record failed: " + e.Message());
   }
   fuzz::Require(BoundsOf(control) == before, control.Name() + " moved by its own record");
@@ -52,7 +52,7 @@ void SaveAndApplyFont(ml::TBaseMultiLang& ml, tk::TForm& window) {
   try {
     ml.SaveFont();
     ml.ApplyFont();
-  } catch (const tk::Exception& e) {
+  } catch (const base::Exception& e) {
     fuzz::Broken("the window's own font record failed: " + e.Message());
   }
   fuzz::Require(window.Font().Name() == name && window.Font().CharSet() == charSet,
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           ml->SwitchLanguage(static_cast<std::uint8_t>(value));
           break;
       }
-    } catch (const tk::Exception&) {
+    } catch (const base::Exception&) {
       // A record that does not read as numbers, or holds too few fields: reported to the caller.
     }
     fuzz::CheckLocalizer(*ml);

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/fuzz/FuzzTarget.h"
 #include "tests/fuzz/LocalizerCheck.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 
 namespace {
@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ml->calls.clear();
     try {
       Step(s, *ml, session);
-    } catch (const tk::Exception&) {
+    } catch (const base::Exception&) {
       // Errors the switch reports to its caller: a window entry or a record it cannot read.
     }
     Check(*ml, placed, window, owned);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/multilang/ProbeMultiLang.h"
 #include "tests/support/HeadlessApp.h"
 #include "toolkit/DBCtrls.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
 #include "toolkit/StdCtrls.h"
@@ -22,14 +22,14 @@ class FailingPeer : public tk::ControlPeer {
   FailingPeer(const int& failAtPut, const int& failAspect)
       : failAtPut_(failAtPut), failAspect_(failAspect) {}
   void Changed(tk::Aspect aspect) override {
-    if (static_cast<int>(aspect) == failAspect_) throw tk::Exception("the control refused");
+    if (static_cast<int>(aspect) == failAspect_) throw base::Exception("the control refused");
   }
   void ItemsChanged(tk::ItemList, tk::ListChange change, int index) override {
     if (change == tk::ListChange::Put && index == failAtPut_) {
-      throw tk::Exception("the control refused");
+      throw base::Exception("the control refused");
     }
     if (change == tk::ListChange::Reset && failAtPut_ == kAnyReset) {
-      throw tk::Exception("the control refused");
+      throw base::Exception("the control refused");
     }
   }
   static constexpr int kAnyReset = -2;
@@ -70,7 +70,7 @@ class ApplyEntryFailureTest : public HeadlessApp {
   // ApplyEntry from line 0, which must fail; answers the Index it left.
   std::int32_t ApplyFailing(ProbeMultiLang& ml, tk::TComponent& control) {
     std::int32_t index = 0;
-    EXPECT_THROW(ml.ApplyEntry(control, index), tk::Exception);
+    EXPECT_THROW(ml.ApplyEntry(control, index), base::Exception);
     return index;
   }
 

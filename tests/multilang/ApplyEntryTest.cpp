@@ -1,9 +1,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/multilang/ProbeMultiLang.h"
 #include "tests/support/HeadlessApp.h"
-#include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
@@ -22,7 +22,7 @@ class TCaptionAndText : public tk::TComponent {
   void SetCaption(const std::string& s) { caption_ = s; }
   const std::string& Text() const { return text_; }
   void SetText(const std::string& s) {
-    if (refuseText) throw tk::Exception("refused");
+    if (refuseText) throw base::Exception("refused");
     text_ = s;
   }
   bool refuseText = false;
@@ -73,7 +73,7 @@ TEST_F(ApplyEntryTest, NegativeIndexFailsTheAssertionAfterThePositions) {
   try {
     ml.ApplyEntry(*label, index);
     FAIL() << "no error";
-  } catch (const tk::EAssertionFailed& e) {
+  } catch (const base::EAssertionFailed& e) {
     EXPECT_STREQ(e.what(), "Assertion failure (MLang, line 2128)");
   }
   EXPECT_EQ(index, -4);

@@ -1,12 +1,12 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "multilang/KindTable.h"
 #include "multilang/MLang.h"
 #include "tests/multilang/CollectCases.h"
 #include "tests/multilang/KindCaseRunner.h"
 #include "tests/support/HeadlessApp.h"
-#include "toolkit/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Form.h"
 #include "toolkit/Grids.h"
@@ -161,7 +161,7 @@ TEST_F(CollectEntryTest, MissingGridFailsTheAssertionAfterRecordingPositions) {
   try {
     ml->CollectEntry(*label, 0, nullptr);
     FAIL() << "no error";
-  } catch (const tk::EAssertionFailed& e) {
+  } catch (const base::EAssertionFailed& e) {
     EXPECT_STREQ(e.what(), "Assertion failure (MLang, line 4521)");
   }
   EXPECT_EQ(ml->Positions().Items(), (std::vector<std::string>{"label1,1.2.3.4,1.2.3.4"}));
@@ -192,7 +192,7 @@ TEST_F(CollectEntryTest, WindowPositionsAreNotRecordedForControlsOnly) {
 TEST_F(CollectEntryTest, ControlStartingAtRowMinusOneIsNotTakenForTheWindow) {
   ml->ChangeSwitchPositions(ml::spControlsOnly);
   auto* label = Add<tk::TLabel>("Label1");
-  EXPECT_THROW(ml->CollectEntry(*label, -1, &grid), tk::EStringListError);
+  EXPECT_THROW(ml->CollectEntry(*label, -1, &grid), base::EStringListError);
   EXPECT_EQ(ml->Positions().Items(), (std::vector<std::string>{"label1,0.0.0.0,0.0.0.0"}));
 }
 

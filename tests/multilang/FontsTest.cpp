@@ -44,7 +44,7 @@ TEST_F(FontsTest, RecordWithoutCommaIsOnlyANumber) {
 TEST_F(FontsTest, NumberIsEverythingAfterTheFirstComma) {
   TestMultiLang& ml = Lang(2);
   ml.CharSets().Assign(std::vector<std::string>{"x,1", "Arial,0,1"});
-  EXPECT_THROW(ml.SwitchLanguage(1), tk::EConvertError);  // the number is "0,1"
+  EXPECT_THROW(ml.SwitchLanguage(1), base::EConvertError);  // the number is "0,1"
   EXPECT_EQ(form.Font().Name(), "MS Sans Serif");
 }
 

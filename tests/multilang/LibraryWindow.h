@@ -32,7 +32,7 @@ class LibraryWindowTest : public HeadlessApp {
     label2 = tk::NewComponent<tk::TLabel>(&form, "Label2");
   }
   ~LibraryWindowTest() override {
-    ml::SetLibraryServices({});
+    ml::SetLibraryServices(ml::DefaultLibraryServices());
     ml::SetStringLibraryFile("");
     ml::SetStartLanguage(0);
   }

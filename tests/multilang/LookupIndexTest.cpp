@@ -2,10 +2,10 @@
 // random sequences of edits.
 #include <random>
 
+#include "base/Ascii.h"
 #include "multilang/PositionRecords.h"
 #include "multilang/PositionsIndex.h"
 #include "tests/multilang/TestWindow.h"
-#include "toolkit/Ascii.h"
 
 using namespace ml;
 
@@ -80,7 +80,7 @@ TEST_F(LookupIndexTest, IndexAnswersAsTheScanUnderEveryKindOfEdit) {
 tk::TComponent* ScanOwned(const tk::TComponent& owner, std::string_view name) {
   if (name.empty()) return nullptr;
   for (int i = 0; i < owner.OwnedCount(); ++i) {
-    if (tk::SameTextAscii(owner.OwnedComponent(i)->Name(), name)) return owner.OwnedComponent(i);
+    if (base::SameTextAscii(owner.OwnedComponent(i)->Name(), name)) return owner.OwnedComponent(i);
   }
   return nullptr;
 }
@@ -119,7 +119,7 @@ TEST_F(LookupIndexTest, SwitchLookupsAnswerAsScansThroughRandomWindowChanges) {
       case 3:  // edit the records by hand
         if (ml.Positions().Count() > 0 && Below(2) == 0) {
           const int line = Below(ml.Positions().Count());
-          ml.Positions().Insert(line, tk::AsciiLowerCase(Pick(names)) + ",1.2.3.4,5.6.7.8,");
+          ml.Positions().Insert(line, base::AsciiLowerCase(Pick(names)) + ",1.2.3.4,5.6.7.8,");
         } else {
           EditRandomly(ml.Positions());
         }
@@ -127,7 +127,7 @@ TEST_F(LookupIndexTest, SwitchLookupsAnswerAsScansThroughRandomWindowChanges) {
       default:
         try {
           ml.SwitchLanguage(static_cast<std::uint8_t>(Below(3)));
-        } catch (const tk::Exception&) {
+        } catch (const base::Exception&) {
           // hand-made records may hold anything; the window's own failures are not the point
         }
     }

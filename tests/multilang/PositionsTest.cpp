@@ -135,10 +135,10 @@ TEST_F(PositionsTest, FieldsThatAreNoNumbersRaiseTheConversionError) {
   auto* button = Add<tk::TButton>("Button1");
   TestMultiLang& ml = Ready(spControlsOnly, {});
   ml.Positions().Add("button1,1.x.3.4");
-  EXPECT_THROW(ml.ApplyPositions(*button, 0), tk::EConvertError);
+  EXPECT_THROW(ml.ApplyPositions(*button, 0), base::EConvertError);
   EXPECT_EQ(button->Left(), 1);
   ml.Positions().Put(0, "button1,");  // an empty value: "Left" is published
-  EXPECT_THROW(ml.ApplyPositions(*button, 0), tk::EConvertError);
+  EXPECT_THROW(ml.ApplyPositions(*button, 0), base::EConvertError);
 }
 
 TEST_F(PositionsTest, ValuesWithTooFewFieldsFailTheAssertion) {
@@ -146,12 +146,12 @@ TEST_F(PositionsTest, ValuesWithTooFewFieldsFailTheAssertion) {
   auto* topOnly = tk::NewComponent<TTopOnly>(&form, "Top1");
   TestMultiLang& ml = Ready(spControlsOnly, {});
   ml.Positions().Assign(std::vector<std::string>{"button1,1.2.3", "top1,"});
-  EXPECT_THROW(ml.ApplyPositions(*button, 0), tk::EAssertionFailed);
+  EXPECT_THROW(ml.ApplyPositions(*button, 0), base::EAssertionFailed);
   EXPECT_EQ(button->Width(), 3);  // fields before the missing one are applied
   try {
     ml.ApplyPositions(*topOnly, 0);
     FAIL() << "no error";
-  } catch (const tk::EAssertionFailed& e) {
+  } catch (const base::EAssertionFailed& e) {
     EXPECT_STREQ(e.what(), "Assertion failure (MLBase, line 756)");
   }
   EXPECT_EQ(topOnly->top, 7);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/multilang/RandomWindow.h"
 #include "tests/support/HeadlessApp.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 
 namespace {
@@ -73,7 +73,7 @@ TEST_F(RandomWindowsTest, NeverCrashLoopOrGoBack) {
         ml->SwitchLanguage(static_cast<std::uint8_t>(rnd.Below(languages + 1)));
       } catch (const RunawayWalk&) {
         FAIL() << "the walk did not end";
-      } catch (const tk::EStringListError&) {
+      } catch (const base::EStringListError&) {
         // A window entry cut short: the switch reports it to its caller.
       }
       EXPECT_EQ(randomwindow::WalkFault(ml->calls), "");

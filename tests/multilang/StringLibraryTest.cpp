@@ -154,8 +154,8 @@ TEST_F(StringLibraryTest, LibraryThatCannotBeLoadedRaisesTheGeneralError) {
   try {
     Load();
     FAIL() << "no error";
-  } catch (const tk::Exception& e) {
-    EXPECT_EQ(typeid(e), typeid(tk::Exception));
+  } catch (const base::Exception& e) {
+    EXPECT_EQ(typeid(e), typeid(base::Exception));
     EXPECT_STREQ(e.what(), "Cannot load string DLL \"C:\\lang\\notalibrary.dll\".");
   }
   EXPECT_EQ(libraries.Loads(), 0);
@@ -214,8 +214,8 @@ TEST_F(StringLibraryTest, LibraryIsReleasedWhenTheSwitchFails) {
   AddLibrary("a.dll", {{1000, "%tform1"}, {1001, "Label1"}, {1002, "x"}});
   SetStringLibraryFile("a.dll");
   ml.BeforeLanguageChange.Set(
-      [](tk::TObject*, std::uint8_t, bool&) { throw tk::Exception("refused"); });
-  EXPECT_THROW(ml.LoadFromStringLibrary(), tk::Exception);
+      [](tk::TObject*, std::uint8_t, bool&) { throw base::Exception("refused"); });
+  EXPECT_THROW(ml.LoadFromStringLibrary(), base::Exception);
   EXPECT_EQ(ml.Words().Items(), (std::vector<std::string>{"Label1", "x"}));
   EXPECT_EQ(libraries.Loads(), 1);
   EXPECT_EQ(libraries.Releases(), 1);
@@ -234,7 +234,7 @@ TEST_F(StringLibraryTest, WithoutALoaderNoLibraryLoads) {
   files.AddFile("a.dll");
   SetLibraryServices({&files, nullptr});
   SetStringLibraryFile("a.dll");
-  EXPECT_THROW(Load(), tk::Exception);
+  EXPECT_THROW(Load(), base::Exception);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST_F(SwitchFailureTest, WindowTextPastTheEndLeavesTheSwitch) {
   try {
     ml.SwitchLanguage(2);
     FAIL() << "no error";
-  } catch (const tk::EStringListError& e) {
+  } catch (const base::EStringListError& e) {
     EXPECT_STREQ(e.what(), "List index out of bounds (7)");
   }
   EXPECT_EQ(ml.ActiveLanguage(), 2);
@@ -40,7 +40,7 @@ TEST_F(SwitchFailureTest, FontRecordThatIsNoNumberLeavesTheSwitch) {
   try {
     ml.SwitchLanguage(1);
     FAIL() << "no error";
-  } catch (const tk::EConvertError& e) {
+  } catch (const base::EConvertError& e) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
   }
   EXPECT_EQ(ml.ActiveLanguage(), 1);
@@ -56,7 +56,7 @@ TEST_F(SwitchFailureTest, WindowPositionWithTooFewFieldsLeavesTheSwitch) {
   try {
     ml.SwitchLanguage(1);
     FAIL() << "no error";
-  } catch (const tk::EAssertionFailed& e) {
+  } catch (const base::EAssertionFailed& e) {
     EXPECT_STREQ(e.what(), "Assertion failure (MLBase, line 756)");
   }
   EXPECT_EQ(form.Left(), 5);

@@ -50,7 +50,7 @@ TEST_F(SwitchRedrawTest, WindowRedrawsOncePerSwitch) {
 
 TEST_F(SwitchRedrawTest, RedrawingComesBackWhenTheSwitchFails) {
   ml_->CharSets().Assign(std::vector<std::string>{"Arial,0", "Arial,x", "Arial,0"});
-  EXPECT_THROW(ml_->SwitchLanguage(1), tk::EConvertError);
+  EXPECT_THROW(ml_->SwitchLanguage(1), base::EConvertError);
   EXPECT_FALSE(form.RedrawDisabled());
   EXPECT_EQ(counting.redraws[&form], 2);
 }

@@ -10,10 +10,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "base/Errors.h"
 #include "multilang/MLBase.h"
 #include "tests/multilang/UninstallerTable.h"
 #include "tests/support/HeadlessApp.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StdCtrls.h"
@@ -43,10 +43,10 @@ class TestMultiLang : public ml::TBaseMultiLang {
       case Mode::StayPut:
         break;
       case Mode::ThrowBeforeMoving:
-        throw tk::Exception("refused");
+        throw base::Exception("refused");
       case Mode::ThrowAfterMoving:
         index += 2 * (Languages() + 1);
-        throw tk::Exception("refused");
+        throw base::Exception("refused");
       case Mode::MoveNegative:
         index = -1;
         break;

@@ -37,18 +37,18 @@ class FindEntriesTest : public ::testing::Test {
 };
 
 TEST_F(FindEntriesTest, AnyFileFilterTakesEveryEntryButDirectories) {
-  EXPECT_EQ(Names(plat::FindEntries(fs, "C:\\d\\*.*", plat::attr::kAnyFile)),
+  EXPECT_EQ(Names(plat::FindEntries(fs, "C:\\d\\*.*", plat::attr::kAnyFile).entries),
             (std::vector<std::string>{"hidden", "label", "plain", "readonly", "system"}));
 }
 
 TEST_F(FindEntriesTest, DirectoryFilterTakesDirectoriesAndOrdinaryFiles) {
-  EXPECT_EQ(Names(plat::FindEntries(fs, "C:\\d\\*.*", plat::attr::kDirectoryFilter)),
+  EXPECT_EQ(Names(plat::FindEntries(fs, "C:\\d\\*.*", plat::attr::kDirectoryFilter).entries),
             (std::vector<std::string>{".", "..", "plain", "readonly", "sub"}));
 }
 
 TEST_F(FindEntriesTest, HiddenFilterAdmitsHiddenEntriesOnly) {
   EXPECT_EQ(
-      Names(plat::FindEntries(fs, "C:\\d\\*.*", kDirectory | kHidden)),
+      Names(plat::FindEntries(fs, "C:\\d\\*.*", kDirectory | kHidden).entries),
       (std::vector<std::string>{".", "..", "hidden", "hiddensub", "plain", "readonly", "sub"}));
 }
 
@@ -62,6 +62,21 @@ TEST(FileSystemHelpersTest, DirectoryTest) {
   EXPECT_FALSE(plat::IsExistingDirectory(fs, "C:\\dir\\file"));
   EXPECT_FALSE(plat::IsExistingDirectory(fs, "C:\\missing"));
   EXPECT_FALSE(plat::IsExistingDirectory(fs, ""));
+}
+
+TEST(FileSystemHelpersTest, OnlyNotFoundMeansAbsent) {
+  plat::FakeFileSystem fs;
+  fs.AddFile("C:\\dir\\file");
+  fs.FailOn(plat::FsOp::kGetAttributes, "C:\\denied", plat::err::kAccessDenied);
+  fs.FailOn(plat::FsOp::kGetAttributes, "C:\\bad", plat::err::kCrc);
+  const std::pair<const char*, plat::Presence> cases[] = {
+      {"C:\\dir", plat::Presence::kPresent},       {"C:\\dir\\file", plat::Presence::kAbsent},
+      {"C:\\missing", plat::Presence::kAbsent},    {"C:\\missing\\x", plat::Presence::kAbsent},
+      {"C:\\denied", plat::Presence::kUnknown},    {"C:\\bad", plat::Presence::kUnknown},
+  };
+  for (const auto& [path, presence] : cases) {
+    EXPECT_EQ(plat::DirectoryPresence(fs, path), presence) << path;
+  }
 }
 
 TEST(FileSystemHelpersTest, FileExistsOnlyForNonDirectories) {

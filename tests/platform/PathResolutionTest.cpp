@@ -52,4 +52,17 @@ TEST(PathResolutionTest, OnlyTheBackslashPrefixIsVerbatim) {
   EXPECT_FALSE(plat::IsVerbatimPath("\\\\?"));
 }
 
+TEST(PathResolutionTest, ExtendedFormOfFullPaths) {
+  const std::pair<const char*, const char*> cases[] = {
+      {R"(C:\Trelvia\VLC)", R"(\\?\C:\Trelvia\VLC)"},
+      {R"(d:\)", R"(\\?\d:\)"},
+      {R"(\\server\share\Trelvia)", R"(\\?\UNC\server\share\Trelvia)"},
+      {R"(\\.\C:\Trelvia)", R"(\\?\C:\Trelvia)"},
+      {R"(\\.\UNC\server\share\x)", R"(\\?\UNC\server\share\x)"},
+      {R"(\\?\C:\Trelvia)", R"(\\?\C:\Trelvia)"},
+      {R"(Trelvia)", R"(Trelvia)"},
+  };
+  for (const auto& [full, extended] : cases) EXPECT_EQ(plat::ExtendedPath(full), extended) << full;
+}
+
 }  // namespace

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/Errors.h"
 #include "toolkit/Collections.h"
-#include "toolkit/Errors.h"
 
 using namespace tk;
 
@@ -56,11 +56,11 @@ TEST(CollectionsTest, IndexOutsideRaisesTheListIndexError) {
   try {
     notes.Items(1);
     FAIL();
-  } catch (const EStringListError& e) {
+  } catch (const base::EStringListError& e) {
     EXPECT_STREQ(e.what(), "List index out of bounds (1)");
   }
-  EXPECT_THROW(notes.Delete(-1), EStringListError);
-  EXPECT_THROW(notes.Insert(3), EStringListError);
+  EXPECT_THROW(notes.Delete(-1), base::EStringListError);
+  EXPECT_THROW(notes.Insert(3), base::EStringListError);
 }
 
 TEST(CollectionsTest, ObserverHearsEachChangeWithItsIndex) {

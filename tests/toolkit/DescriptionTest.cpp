@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/support/HeadlessApp.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Description.h"
@@ -64,7 +65,7 @@ class TRecorder : public TComponent {
 
   std::int32_t Alpha() const { return alpha_; }
   void SetAlpha(std::int32_t v) {
-    if (v == 666) throw EStringListError("Alpha refused");
+    if (v == 666) throw base::EStringListError("Alpha refused");
     alpha_ = v;
     Record("Alpha");
   }
@@ -590,13 +591,13 @@ TEST_F(DescriptionTest, SetterErrorsPropagateAsTheyAre) {
   TMyForm form;
   EXPECT_THROW(
       ReadComponent("object F: TMyForm\n object R: TRecorder\n Alpha = 666\n end\nend\n", form),
-      EStringListError);
+      base::EStringListError);
 }
 
 TEST_F(DescriptionTest, UnwritableEnumerationValueIsAnError) {
   TMyForm form;
   NewComponent<TRecorder>(&form, "R")->SetGamma(7);
-  EXPECT_THROW(WriteComponent(form), Exception);
+  EXPECT_THROW(WriteComponent(form), base::Exception);
 }
 
 struct BadText {

@@ -1,8 +1,8 @@
 #include <stdexcept>
 
+#include "base/Errors.h"
 #include "tests/support/HeadlessApp.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Errors.h"
 
 using namespace tk;
 
@@ -47,7 +47,7 @@ TEST_F(DialogsTest, ErrorBoxAppendsFullStopAfterLettersOnly) {
 
 TEST_F(DialogsTest, MessageLoopGuardShowsTheErrorAndGoesOn) {
   bool after = false;
-  Application().Guarded([] { throw Exception("Cannot create c:\\temp"); });
+  Application().Guarded([] { throw base::Exception("Cannot create c:\\temp"); });
   after = true;
   ASSERT_EQ(dialogs().Shown().size(), 1u);
   EXPECT_EQ(dialogs().Shown()[0].kind, DialogKind::ErrorBox);

@@ -1,7 +1,7 @@
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/support/RecordingPeers.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Grids.h"
 #include "toolkit/Properties.h"
 
@@ -58,13 +58,13 @@ TEST_F(GridsTest, CellsBeyondTheCountsKeepTheirTexts) {
 
 TEST_F(GridsTest, NegativeCoordinatesRaiseTheIndexError) {
   TStringGrid grid(nullptr);
-  EXPECT_THROW(grid.SetCells(-1, 0, "x"), EStringListError);
-  EXPECT_THROW(grid.Cells(0, -1), EStringListError);
+  EXPECT_THROW(grid.SetCells(-1, 0, "x"), base::EStringListError);
+  EXPECT_THROW(grid.Cells(0, -1), base::EStringListError);
 }
 
 TEST_F(GridsTest, FixedCountsStayBelowTheCounts) {
   TStringGrid grid(nullptr);
-  EXPECT_THROW(grid.SetFixedRows(5), Exception);
+  EXPECT_THROW(grid.SetFixedRows(5), base::Exception);
   grid.SetFixedRows(2);
   grid.SetRowCount(2);
   EXPECT_EQ(grid.FixedRows(), 1);

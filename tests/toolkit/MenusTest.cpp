@@ -1,8 +1,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/support/RecordingPeers.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Properties.h"
@@ -42,14 +42,14 @@ TEST_F(MenusTest, ItemsAreComponentsOfTheWindowHangingInATree) {
   EXPECT_EQ(m.menu->Count(), 5);
   EXPECT_EQ(m.menu->Item(3), m.last);
   EXPECT_EQ(m.menu->IndexOf(m.help), 4);
-  EXPECT_THROW(m.menu->Item(5), EStringListError);
+  EXPECT_THROW(m.menu->Item(5), base::EStringListError);
 }
 
 TEST_F(MenusTest, AnItemHangsInOnePlaceOnly) {
   TForm form(nullptr);
   SampleMenu m(form);
-  EXPECT_THROW(m.help->Add(m.open), Exception);
-  EXPECT_THROW(m.last->Add(m.file), Exception);  // its own parent
+  EXPECT_THROW(m.help->Add(m.open), base::Exception);
+  EXPECT_THROW(m.last->Add(m.file), base::Exception);  // its own parent
   m.file->Remove(m.open);
   EXPECT_EQ(m.open->Parent(), nullptr);
   EXPECT_EQ(m.open->GetParentMenu(), nullptr);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 #include "toolkit/StringList.h"
 
 using namespace tk;
@@ -28,12 +28,12 @@ TEST(StringListTest, OutOfBoundsRaisesTheIndexError) {
   try {
     list.Get(5);
     FAIL();
-  } catch (const EStringListError& e) {
+  } catch (const base::EStringListError& e) {
     EXPECT_STREQ(e.what(), "List index out of bounds (5)");
   }
-  EXPECT_THROW(list.Put(-1, "y"), EStringListError);
-  EXPECT_THROW(list.Delete(1), EStringListError);
-  EXPECT_THROW(list.Insert(3, "z"), EStringListError);
+  EXPECT_THROW(list.Put(-1, "y"), base::EStringListError);
+  EXPECT_THROW(list.Delete(1), base::EStringListError);
+  EXPECT_THROW(list.Insert(3, "z"), base::EStringListError);
   EXPECT_NO_THROW(list.Insert(1, "end"));
 }
 

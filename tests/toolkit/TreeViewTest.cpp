@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "tests/support/RecordingPeers.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Properties.h"
 #include "toolkit/TreeView.h"
 
@@ -75,9 +75,9 @@ TEST_F(TreeViewTest, DeletingANodeTakesItsChildren) {
 TEST_F(TreeViewTest, IndexOutsideRaisesTheListIndexError) {
   TTreeView tree(nullptr);
   tree.Items().Add(nullptr, "a");
-  EXPECT_THROW(tree.Items().Item(1), EStringListError);
-  EXPECT_THROW(tree.Items().Item(-1), EStringListError);
-  EXPECT_THROW(tree.Items().Item(0)->Item(0), EStringListError);
+  EXPECT_THROW(tree.Items().Item(1), base::EStringListError);
+  EXPECT_THROW(tree.Items().Item(-1), base::EStringListError);
+  EXPECT_THROW(tree.Items().Item(0)->Item(0), base::EStringListError);
 }
 
 TEST_F(TreeViewTest, WritingTextsInPreOrderUnsortedTouchesEachNodeOnce) {

@@ -1,6 +1,6 @@
 #include "toolkit/headless/HeadlessBackend.h"
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/Form.h"
 
 namespace tk {
@@ -17,7 +17,7 @@ int RecordingDialogs::Show(const DialogRequest& request) {
 
 std::optional<std::string> HeadlessBackend::LoadDescription(std::string_view name) {
   for (const auto& [key, text] : descriptions_) {
-    if (SameTextAscii(key, name)) return text;
+    if (base::SameTextAscii(key, name)) return text;
   }
   return std::nullopt;
 }

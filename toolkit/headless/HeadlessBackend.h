@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Backend.h"
@@ -31,6 +32,10 @@ class RecordingDialogs : public DialogService {
 
 class HeadlessBackend : public Backend {
  public:
+  // `title` becomes the application's title when it has none (there is no program file to take
+  // it from, as the Win32 backend does).
+  explicit HeadlessBackend(std::string title = {}) : title_(std::move(title)) {}
+
   std::unique_ptr<ControlPeer> CreatePeer(TControl&) override { return nullptr; }
   void ProcessMessages() override { ++pumps_; }
   void Run() override {}
@@ -40,13 +45,14 @@ class HeadlessBackend : public Backend {
   TRect FrameInsets(int borderStyle) override;
   TRect Screen() override { return TRect{0, 0, 1024, 768}; }
   TSize ShownSize(const TControl& control) override;
-  std::string DefaultTitle() override { return "uninstzova"; }
+  std::string DefaultTitle() override { return title_; }
 
   void AddDescription(const std::string& name, std::string text) { descriptions_[name] = text; }
   RecordingDialogs& Recorded() { return dialogs_; }
   int Pumps() const { return pumps_; }
 
  private:
+  std::string title_;
   std::map<std::string, std::string> descriptions_;
   RecordingDialogs dialogs_;
   int pumps_ = 0;

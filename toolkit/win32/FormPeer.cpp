@@ -2,8 +2,8 @@
 // the form's client size. It hands its children's notifications back to their peers.
 #include <cstdint>
 
+#include "base/Errors.h"
 #include "toolkit/Application.h"
-#include "toolkit/Errors.h"
 #include "toolkit/Form.h"
 #include "toolkit/Saturated.h"
 #include "toolkit/StdCtrls.h"
@@ -60,7 +60,7 @@ void FormPeer::RegisterWindowClass() {
     wc.lpszClassName = kFormClass;
     return RegisterClassExW(&wc) != 0;
   }();
-  if (!registered) throw Exception("Error creating window class");
+  if (!registered) throw base::Exception("Error creating window class");
 }
 
 FormPeer::FormPeer(TCustomForm& form) : WindowPeer(form), form_(form) {
@@ -71,7 +71,7 @@ FormPeer::FormPeer(TCustomForm& form) : WindowPeer(form), form_(form) {
   HWND hwnd =
       CreateWindowExW(styles.exStyle, kFormClass, L"", style, form.Left(), form.Top(), form.Width(),
                       form.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (hwnd == nullptr) throw Exception("Error creating window");
+  if (hwnd == nullptr) throw base::Exception("Error creating window");
   Attach(hwnd);
   ShowMainMenu(form_, hwnd);
   ApplyBounds();

@@ -1,7 +1,7 @@
 #include "toolkit/win32/MenuBarPeer.h"
 
+#include "base/Errors.h"
 #include "toolkit/Application.h"
-#include "toolkit/Errors.h"
 #include "toolkit/win32/Utf16.h"
 
 namespace tk::win32 {
@@ -28,7 +28,7 @@ MENUITEMINFOW ItemInfo(const TMenuItem& item, std::wstring& text) {
 
 MenuBarPeer::MenuBarPeer(TMenu& menu, HWND window)
     : menu_(menu), window_(window), bar_(CreateMenu()) {
-  if (!bar_) throw Exception("Error creating menu");
+  if (!bar_) throw base::Exception("Error creating menu");
   Build();
   SetMenu(window_, bar_.Get());
   SetPropW(window_, kMenuBarProperty, this);

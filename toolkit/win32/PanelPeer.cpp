@@ -1,6 +1,6 @@
 // Panels: a plain window of the toolkit's own class that paints its colour, its outer bevel and
 // its caption centred; the controls on it are its child windows, whose notifications it hands on.
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/StandardPeers.h"
@@ -23,7 +23,7 @@ void RegisterPanelClass() {
     wc.lpszClassName = kPanelClass;
     return RegisterClassExW(&wc) != 0;
   }();
-  if (!registered) throw Exception("Error creating window class");
+  if (!registered) throw base::Exception("Error creating window class");
 }
 
 UINT EdgeOf(std::int32_t bevel) {

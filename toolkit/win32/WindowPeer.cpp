@@ -5,7 +5,7 @@
 
 #include <unordered_map>
 
-#include "toolkit/Errors.h"
+#include "base/Errors.h"
 #include "toolkit/Saturated.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/Fonts.h"
@@ -98,7 +98,7 @@ void WindowPeer::CreateChild(const wchar_t* className, DWORD style, DWORD exStyl
                               bounds.Width(), bounds.Height(), ParentWindowOf(control_),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
                               GetModuleHandleW(nullptr), nullptr);
-  if (hwnd == nullptr) throw Exception("Error creating window");
+  if (hwnd == nullptr) throw base::Exception("Error creating window");
   Attach(hwnd);
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 
 namespace mltool {
 
@@ -12,7 +12,7 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 // The line of the first byte that is not UTF-8, or 0.
 int FirstBadUtf8Line(std::string_view s) {
-  const std::size_t bad = plat::FirstInvalidUtf8(s);
+  const std::size_t bad = base::FirstInvalidUtf8(s);
   if (bad == std::string_view::npos) return 0;
   int line = 1;
   for (std::size_t i = 0; i < bad; ++i) {

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "toolkit/Grids.h"
 
 namespace mltool {
@@ -19,7 +19,7 @@ Entry AddedEntry(const CollectedBlock::Row& row, int languages, int activeLangua
 
 bool BlockBelongsTo(const std::string& key, const CollectedBlock& block) {
   if (key == kWindowKey) return block.isWindow;
-  return !block.isWindow && tk::SameTextAscii(key, block.name);
+  return !block.isWindow && base::SameTextAscii(key, block.name);
 }
 
 // The table's block from `first` on: its first entry and the continuation entries after it.

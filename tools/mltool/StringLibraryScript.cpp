@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <set>
 
+#include "base/Ascii.h"
+#include "base/Utf8.h"
 #include "platform/StringLibrary.h"
-#include "platform/Utf8.h"
-#include "toolkit/Ascii.h"
 #include "tools/mltool/ToolError.h"
 
 namespace mltool {
@@ -32,7 +32,7 @@ StringLibraryLayout LayOutStringLibrary(const std::vector<WindowStrings>& window
       throw ToolError("the class name " + window.className +
                       " is too short for a block header, which needs more than two characters");
     }
-    if (!classes.insert(tk::AsciiLowerCase(window.className)).second) {
+    if (!classes.insert(base::AsciiLowerCase(window.className)).second) {
       throw ToolError("two windows of class " + window.className + " cannot share a library");
     }
     for (std::size_t i = 0; i < window.lines.size(); i += 2) {
@@ -46,7 +46,7 @@ StringLibraryLayout LayOutStringLibrary(const std::vector<WindowStrings>& window
     for (const std::string& line : window.lines) {
       ++id;
       layout.strings[id] = line;
-      const std::size_t units = plat::Utf16Length(line);
+      const std::size_t units = base::Utf16Length(line);
       if (units > plat::kMaxLibraryStringChars) {
         layout.warnings.push_back(window.className + ": string " + std::to_string(id) + " has " +
                                   std::to_string(units) + " characters; a library read keeps " +
@@ -64,32 +64,29 @@ StringLibraryLayout LayOutStringLibrary(const std::vector<WindowStrings>& window
 
 std::string ResourceString(std::string_view utf8) {
   std::string out = "L\"";
-  for (const char32_t cp : plat::DecodeUtf8(utf8)) {
-    switch (cp) {
-      case U'"':
+  // Units beyond ASCII, surrogates included, are written as escapes: the script stays ASCII.
+  for (const char16_t unit : base::EncodeUtf16(utf8)) {
+    switch (unit) {
+      case u'"':
         out += "\"\"";
         break;
-      case U'\\':
+      case u'\\':
         out += "\\\\";
         break;
-      case U'\r':
+      case u'\r':
         out += "\\r";
         break;
-      case U'\n':
+      case u'\n':
         out += "\\n";
         break;
-      case U'\t':
+      case u'\t':
         out += "\\t";
         break;
       default:
-        if (cp >= 0x20 && cp < 0x7F) {
-          out += static_cast<char>(cp);
-        } else if (cp < 0x10000) {
-          AppendUnit(out, cp);
+        if (unit >= 0x20 && unit < 0x7F) {
+          out += static_cast<char>(unit);
         } else {
-          const std::uint32_t v = cp - 0x10000;
-          AppendUnit(out, 0xD800 + (v >> 10));
-          AppendUnit(out, 0xDC00 + (v & 0x3FF));
+          AppendUnit(out, unit);
         }
     }
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "toolkit/Ascii.h"
+#include "base/Ascii.h"
 #include "tools/mltool/Csv.h"
 #include "tools/mltool/ToolError.h"
 
@@ -31,7 +31,7 @@ bool IsLanguageHeading(std::string_view field, int language) {
 
 void CheckHeader(const CsvRecord& header, int languages) {
   const std::size_t expected = static_cast<std::size_t>(languages) + 1;
-  if (header.fields.empty() || !tk::SameTextAscii(header.fields[0], "key")) {
+  if (header.fields.empty() || !base::SameTextAscii(header.fields[0], "key")) {
     throw ToolError("the header must begin with \"key\"", header.line);
   }
   if (header.fields.size() != expected) {
@@ -61,7 +61,7 @@ bool IsContinuationKey(std::string_view key) {
 }
 
 bool IsHintKey(std::string_view key) {
-  return tk::AsciiLowerCase(key) == "\".hint";
+  return base::AsciiLowerCase(key) == "\".hint";
 }
 
 Entries EntriesOf(const tk::TStrings& words, int languages) {

@@ -1,6 +1,7 @@
 // A window made from its stored description, as the tool works on it: on the application's
-// current backend (the tool runs headless), with the toolkit's, the localization component's and
-// the uninstaller's classes known. The window's event handlers never run here.
+// current backend (the tool runs headless), with the toolkit's and the localization component's
+// classes known. A window class the tool does not know loads as a stand-in of that name; the
+// window's event handlers never run here.
 #pragma once
 
 #include <memory>
@@ -8,15 +9,13 @@
 #include <string_view>
 
 #include "multilang/MLBase.h"
-#include "platform/fake/FakePlatform.h"
 #include "toolkit/Form.h"
 
 namespace mltool {
 
 class LoadedWindow {
  public:
-  // Raises ToolError when the root class is none the tool can make, and the toolkit's read error
-  // (naming the line) for a description it cannot read.
+  // Raises the toolkit's read error (naming the line) for a description it cannot read.
   explicit LoadedWindow(std::string_view description);
   ~LoadedWindow();
   LoadedWindow(const LoadedWindow&) = delete;
@@ -32,13 +31,7 @@ class LoadedWindow {
   std::string Write() const;
 
  private:
-  // The uninstaller's window class wants platform services for its handlers, which never run
-  // here: it gets empty in-memory ones.
-  plat::FakePlatform unused_;
   std::unique_ptr<tk::TForm> window_;
 };
-
-// The class that the description's root object names; empty when there is no root object line.
-std::string RootClassName(std::string_view description);
 
 }  // namespace mltool

@@ -40,7 +40,7 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args = Arguments(argc, argv);
-  tk::HeadlessBackend backend;
+  tk::HeadlessBackend backend("mltool");
   tk::Application().SetBackend(&backend);
 
   mltool::Output output;

@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "app/util/FileOps.h"
+#include "base/Errors.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeFileSystem.h"
-#include "toolkit/Errors.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct OneRun {
   OsError RemoveTree(const std::string& dir) {
     try {
       app::RemoveTree(fs, dir, retry);
-    } catch (const tk::EInOutError& e) {
+    } catch (const base::EInOutError& e) {
       return e.ErrorCode();
     }
     return err::kSuccess;
@@ -87,6 +87,9 @@ TEST(DeleteFilesRetryTest, OtherFailuresAreTriedAsOftenAsWithoutWaiting) {
       {"device error", [&](FakeFileSystem& fs) { fs.FailOn(FsOp::kRemoveFile, file, 1117); }},
       {"directory denied",
        [](FakeFileSystem& fs) { fs.FailOn(FsOp::kRemoveDir, "C:\\d\\sub", err::kAccessDenied); }},
+      // Not emptied: a listing that failed says nothing of what the directory still holds.
+      {"listing failed",
+       [](FakeFileSystem& fs) { fs.FailOn(FsOp::kEnumerate, "C:\\d\\sub", err::kCrc); }},
       // Not emptied: a hidden file that stays keeps the directory, which is not worth waiting on.
       {"directory with a file left",
        [&](FakeFileSystem& fs) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/util/FileOps.h"
+#include "base/Errors.h"
 #include "platform/fake/FakeEnvironment.h"
 #include "platform/fake/FakeFileSystem.h"
-#include "toolkit/Errors.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using attr::kSystem;
 std::uint32_t RaisedCode(FakeFileSystem& fs, std::string_view dir, bool recursive) {
   try {
     DeleteFiles(fs, dir, "*.*", recursive);
-  } catch (const tk::EInOutError& e) {
+  } catch (const base::EInOutError& e) {
     return e.ErrorCode();
   }
   ADD_FAILURE() << "no input/output error raised";
@@ -42,7 +42,7 @@ TEST_F(DeleteFilesTest, DeletesFilesWhateverTheirAttributes) {
   fs.AddFile("C:\\d\\hidden", kHidden);
   fs.AddFile("C:\\d\\system", kSystem | kHidden | kReadOnly);
   DeleteFiles(fs, "C:\\d\\", "*.*", false);
-  EXPECT_EQ(fs.Enumerate("C:\\d\\*").size(), 2u);  // "." and ".."
+  EXPECT_EQ(fs.Enumerate("C:\\d\\*").entries.size(), 2u);  // "." and ".."
   EXPECT_TRUE(fs.Exists("C:\\d"));
 }
 
@@ -64,7 +64,7 @@ TEST_F(DeleteFilesTest, UndeletableFileStaysSilentlyWithoutRecursion) {
   EXPECT_TRUE(fs.Exists("C:\\d\\locked"));
   EXPECT_FALSE(fs.Exists("C:\\d\\other"));
   // The second attempt came after the attributes were cleared.
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\locked"), attr::kNormal);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\locked").value, attr::kNormal);
 }
 
 TEST_F(DeleteFilesTest, SurvivingFileIsTakenForADirectoryAndRaises) {
@@ -108,8 +108,8 @@ TEST_F(DeleteFilesTest, HiddenAndSystemSubdirectoriesAreLeftAlone) {
   EXPECT_NO_THROW(DeleteFiles(fs, "C:\\d\\", "*.*", true));
   EXPECT_TRUE(fs.Exists("C:\\d\\hidden\\inner"));
   EXPECT_TRUE(fs.Exists("C:\\d\\system\\inner"));
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\hidden"), kDirectory | kHidden);
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\system"), kDirectory | kSystem);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\hidden").value, kDirectory | kHidden);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\system").value, kDirectory | kSystem);
   EXPECT_FALSE(fs.Exists("C:\\d\\plain"));
 }
 
@@ -129,7 +129,7 @@ TEST_F(DeleteFilesTest, ErrorEndsEveryEnclosingCall) {
   fs.Lock("C:\\d\\a\\inner\\locked");
   fs.AddFile("C:\\d\\a\\z\\file");
   fs.AddFile("C:\\d\\b\\file");
-  EXPECT_THROW(DeleteFiles(fs, "C:\\d\\", "*.*", true), tk::EInOutError);
+  EXPECT_THROW(DeleteFiles(fs, "C:\\d\\", "*.*", true), base::EInOutError);
   // "a\inner" fails first; "a\z" and "b" come later in the enumeration and are never reached.
   EXPECT_TRUE(fs.Exists("C:\\d\\a\\z\\file"));
   EXPECT_TRUE(fs.Exists("C:\\d\\b\\file"));
@@ -165,8 +165,8 @@ class DeleteFilesLinkTest : public DeleteFilesTest {
   void ExpectOutsideUntouched() {
     EXPECT_TRUE(fs.Exists("C:\\outside\\keep.txt"));
     EXPECT_TRUE(fs.Exists("C:\\outside\\sub"));
-    EXPECT_EQ(fs.GetAttributes("C:\\outside\\keep.txt"), kReadOnly);
-    EXPECT_EQ(fs.GetAttributes("C:\\outside"), kDirectory);
+    EXPECT_EQ(fs.GetAttributes("C:\\outside\\keep.txt").value, kReadOnly);
+    EXPECT_EQ(fs.GetAttributes("C:\\outside").value, kDirectory);
   }
 };
 
@@ -195,7 +195,7 @@ TEST_F(DeleteFilesLinkTest, FileLinkIsDeletedAsLink) {
 TEST_F(DeleteFilesLinkTest, UndeletableFileLinkKeepsTargetAttributes) {
   fs.AddLink("C:\\tree\\filelink", "C:\\outside\\keep.txt", false);
   fs.Lock("C:\\tree\\filelink");
-  EXPECT_THROW(DeleteFiles(fs, "C:\\tree\\", "*.*", true), tk::EInOutError);
+  EXPECT_THROW(DeleteFiles(fs, "C:\\tree\\", "*.*", true), base::EInOutError);
   EXPECT_TRUE(fs.Exists("C:\\tree\\filelink"));
   ExpectOutsideUntouched();
 }
@@ -227,6 +227,18 @@ TEST_F(GetTempDirTest, FailedLongFormConversionKeepsTheValue) {
   env.Set("temp", "c:\\tmp");
   fs.FailOn(FsOp::kLongPathName, "c:\\tmp\\", 2);
   EXPECT_EQ(TempDir(), "c:\\tmp\\");
+}
+
+// Only "not found" says the directory is missing; a query that failed otherwise keeps the
+// variable's word, and no C:\temp is made beside it.
+TEST_F(GetTempDirTest, FailedQueryIsNoAnswerOfMissing) {
+  fs.AddDirectory("C:\\Tmp");
+  env.Set("temp", "c:\\tmp");
+  for (const OsError code : {err::kAccessDenied, err::kCrc}) {
+    fs.FailOn(FsOp::kGetAttributes, "c:\\tmp", code);
+    EXPECT_EQ(TempDir(), "c:\\Tmp\\") << code;
+  }
+  EXPECT_EQ(fs.Calls(FsOp::kMakeDir), 0u);
 }
 
 TEST_F(GetTempDirTest, UnsetEmptyOrMissingFallsBackToExistingCTemp) {
@@ -281,16 +293,16 @@ TEST_F(GetTempDirTest, RaisesWhenCTempCannotBeCreated) {
   try {
     TempDir();
     FAIL() << "no error raised";
-  } catch (const tk::EInOutError&) {
+  } catch (const base::EInOutError&) {
     FAIL() << "wrong kind of error";
-  } catch (const tk::Exception& e) {
+  } catch (const base::Exception& e) {
     EXPECT_EQ(e.Message(), "Cannot create c:\\temp");
   }
 }
 
 TEST_F(GetTempDirTest, RaisesWhenCTempIsAFile) {
   fs.AddFile("C:\\temp");
-  EXPECT_THROW(TempDir(), tk::Exception);
+  EXPECT_THROW(TempDir(), base::Exception);
 }
 
 TEST_F(GetTempDirTest, EveryCallLooksAgain) {

@@ -1,37 +1,27 @@
 // Windows taking their tables from string libraries built from the resource scripts of the
-// platform tests, lying next to this binary, through the system's file and resource functions.
+// platform tests, lying next to this binary, through the system's file and resource functions:
+// the component's own, nobody sets them.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/win32/Utf16.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32StringLibraries.h"
 #include "tests/multilang/LibraryWindow.h"
+#include "tests/support/win32/BinaryDir.h"
 
 using namespace ml;
 
 namespace {
 
-std::string BinaryDir() {
-  wchar_t self[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring path(self, length);
-  return plat::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
-}
+using testsupport::BinaryDir;
 
 class StringLibraryWin32Test : public LibraryWindowTest {
  protected:
-  StringLibraryWin32Test() { SetLibraryServices({&files, &libraries}); }
-
   TestMultiLang& LoadWith(const std::string& library) {
     SetStringLibraryFile(BinaryDir() + library);
     return Load();
   }
-
-  plat::Win32FileSystem files;
-  plat::Win32StringLibraries libraries;
 };
 
 TEST_F(StringLibraryWin32Test, ClassBlockBecomesAOneLanguageTable) {
@@ -89,7 +79,7 @@ TEST_F(StringLibraryWin32Test, FileThatIsNoLibraryRaisesTheGeneralError) {
   try {
     LoadWith("notalibrary.dll");
     FAIL() << "no error";
-  } catch (const tk::Exception& e) {
+  } catch (const base::Exception& e) {
     EXPECT_EQ(e.Message(), "Cannot load string DLL \"" + path + "\".");
   }
 }

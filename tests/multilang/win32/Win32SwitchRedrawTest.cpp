@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
 #include "multilang/MLang.h"
 #include "tests/toolkit/win32/MessageLog.h"
 #include "tests/toolkit/win32/Win32App.h"
-#include "toolkit/Errors.h"
 #include "toolkit/StdCtrls.h"
 
 namespace {
@@ -65,7 +65,7 @@ TEST_F(Win32SwitchRedrawTest, ASwitchThatFailsAfterMovingTheWindowEndsThePause) 
   // The window moves, then its height cannot be read.
   multiLang->Positions().Assign(std::vector<std::string>{"%Form%,40.30.400.300,60.30.400.y"});
   RedrawMessages messages(Hwnd(*form));
-  EXPECT_THROW(multiLang->SwitchLanguage(1), tk::EConvertError);
+  EXPECT_THROW(multiLang->SwitchLanguage(1), base::EConvertError);
   EXPECT_EQ(form->Left(), 60);
   EXPECT_EQ(messages.Sent(), (std::vector<WPARAM>{FALSE, TRUE}));
   EXPECT_TRUE(IsWindowVisible(Hwnd(*form)));

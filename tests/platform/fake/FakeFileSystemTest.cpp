@@ -30,9 +30,9 @@ TEST(FakeFileSystemTest, EnumerationListsDotEntriesBelowTheRoot) {
   FakeFileSystem fs;
   fs.AddFile("C:\\d\\B.txt");
   fs.AddFile("C:\\d\\a.log");
-  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\*.*")),
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\*.*").entries),
             (std::vector<std::string>{".", "..", "a.log", "B.txt"}));
-  EXPECT_EQ(Names(fs.Enumerate("C:\\*")), (std::vector<std::string>{"d"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\*").entries), (std::vector<std::string>{"d"}));
 }
 
 TEST(FakeFileSystemTest, EnumerationAppliesTheMask) {
@@ -40,24 +40,33 @@ TEST(FakeFileSystemTest, EnumerationAppliesTheMask) {
   fs.AddFile("C:\\d\\B.TXT");
   fs.AddFile("C:\\d\\a.log");
   fs.AddFile("C:\\d\\noext");
-  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\*.txt")), (std::vector<std::string>{"B.TXT"}));
-  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\?.log")), (std::vector<std::string>{"a.log"}));
-  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\noext.*")), (std::vector<std::string>{"noext"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\*.txt").entries), (std::vector<std::string>{"B.TXT"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\?.log").entries), (std::vector<std::string>{"a.log"}));
+  EXPECT_EQ(Names(fs.Enumerate("C:\\d\\noext.*").entries), (std::vector<std::string>{"noext"}));
 }
 
-TEST(FakeFileSystemTest, EnumerationOfMissingDirectoryOrFileIsEmpty) {
+TEST(FakeFileSystemTest, EnumerationThatFindsNothingSaysWhy) {
   FakeFileSystem fs;
   fs.AddFile("C:\\d\\file");
-  EXPECT_TRUE(fs.Enumerate("C:\\missing\\*.*").empty());
-  EXPECT_TRUE(fs.Enumerate("C:\\d\\file\\*.*").empty());
-  EXPECT_TRUE(fs.Enumerate("Q:\\*.*").empty());
+  const std::pair<const char*, OsError> cases[] = {
+      {"C:\\missing\\*.*", err::kPathNotFound},
+      {"C:\\missing\\deeper\\*.*", err::kPathNotFound},
+      {"Q:\\*.*", err::kPathNotFound},
+      {"C:\\d\\file\\*.*", err::kDirectory},
+      {"C:\\d\\*.none", err::kFileNotFound},
+  };
+  for (const auto& [pattern, error] : cases) {
+    const Listing listing = fs.Enumerate(pattern);
+    EXPECT_TRUE(listing.entries.empty()) << pattern;
+    EXPECT_EQ(listing.error, error) << pattern;
+  }
 }
 
 TEST(FakeFileSystemTest, FileWithoutAttributesReportsNormal) {
   FakeFileSystem fs;
   fs.AddFile("C:\\f", kReadOnly | kArchive);
   ASSERT_EQ(fs.SetAttributes("C:\\f", 0), 0u);
-  EXPECT_EQ(fs.GetAttributes("C:\\f"), attr::kNormal);
+  EXPECT_EQ(fs.GetAttributes("C:\\f").value, attr::kNormal);
 }
 
 TEST(FakeFileSystemTest, SettingAttributesKeepsTheKindOfEntry) {
@@ -65,9 +74,9 @@ TEST(FakeFileSystemTest, SettingAttributesKeepsTheKindOfEntry) {
   fs.AddDirectory("C:\\d", kDirectory | kReadOnly);
   fs.AddFile("C:\\f");
   EXPECT_EQ(fs.SetAttributes("C:\\d", 0), 0u);
-  EXPECT_EQ(fs.GetAttributes("C:\\d"), kDirectory);
+  EXPECT_EQ(fs.GetAttributes("C:\\d").value, kDirectory);
   EXPECT_EQ(fs.SetAttributes("C:\\f", kDirectory | kReadOnly), 0u);
-  EXPECT_EQ(fs.GetAttributes("C:\\f"), kReadOnly);
+  EXPECT_EQ(fs.GetAttributes("C:\\f").value, kReadOnly);
   EXPECT_EQ(fs.SetAttributes("C:\\missing", 0), err::kFileNotFound);
 }
 
@@ -112,7 +121,7 @@ TEST(FakeFileSystemTest, MakeDirNeedsParentAndFreeName) {
   FakeFileSystem fs;
   fs.AddFile("C:\\file");
   EXPECT_EQ(fs.MakeDir("C:\\new"), 0u);
-  EXPECT_EQ(fs.GetAttributes("C:\\new"), kDirectory);
+  EXPECT_EQ(fs.GetAttributes("C:\\new").value, kDirectory);
   EXPECT_EQ(fs.MakeDir("C:\\NEW"), err::kAlreadyExists);
   EXPECT_EQ(fs.MakeDir("C:\\file"), err::kAlreadyExists);
   EXPECT_EQ(fs.MakeDir("C:\\missing\\new"), err::kPathNotFound);
@@ -129,12 +138,12 @@ class FakeLinkTest : public ::testing::Test {
 };
 
 TEST_F(FakeLinkTest, LinkReportsItsOwnAttributes) {
-  EXPECT_EQ(fs.GetAttributes("C:\\tree\\link"), kDirectory | kReparsePoint);
-  EXPECT_EQ(fs.GetAttributes("C:\\tree\\filelink"), kArchive | kReparsePoint);
+  EXPECT_EQ(fs.GetAttributes("C:\\tree\\link").value, kDirectory | kReparsePoint);
+  EXPECT_EQ(fs.GetAttributes("C:\\tree\\filelink").value, kArchive | kReparsePoint);
 }
 
 TEST_F(FakeLinkTest, PathsThroughLinkReachTheTarget) {
-  EXPECT_EQ(Names(fs.Enumerate("C:\\tree\\link\\*.*")),
+  EXPECT_EQ(Names(fs.Enumerate("C:\\tree\\link\\*.*").entries),
             (std::vector<std::string>{".", "..", "keep.txt"}));
   EXPECT_EQ(fs.RemoveFile("C:\\tree\\link\\keep.txt"), 0u);
   EXPECT_FALSE(fs.Exists("C:\\outside\\keep.txt"));
@@ -142,7 +151,7 @@ TEST_F(FakeLinkTest, PathsThroughLinkReachTheTarget) {
 
 TEST_F(FakeLinkTest, SettingAttributesReachesTheTarget) {
   EXPECT_EQ(fs.SetAttributes("C:\\tree\\link", kDirectory | kReadOnly), 0u);
-  EXPECT_EQ(fs.GetAttributes("C:\\outside"), kDirectory | kReadOnly);
+  EXPECT_EQ(fs.GetAttributes("C:\\outside").value, kDirectory | kReadOnly);
 }
 
 TEST_F(FakeLinkTest, RemovingLinksLeavesTargets) {
@@ -196,8 +205,8 @@ TEST(FakeFileSystemTest, FailureHitsOnlyItsOperationAndPath) {
   fs.FailOn(FsOp::kEnumerate, "C:\\d", 5);
   EXPECT_EQ(fs.RemoveFile("C:\\d\\a"), 1234u);
   EXPECT_TRUE(fs.Exists("C:\\d\\a"));
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\a"), kArchive);
-  EXPECT_TRUE(fs.Enumerate("C:\\d\\*.*").empty());
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\a").value, kArchive);
+  EXPECT_EQ(fs.Enumerate("C:\\d\\*.*").error, 5u);
   EXPECT_EQ(fs.RemoveFile("C:\\d\\b"), 0u);
   fs.ClearFailures();
   EXPECT_EQ(fs.RemoveFile("C:\\d\\a"), 0u);
@@ -211,6 +220,17 @@ TEST(FakeFileSystemTest, CountsCallsPerOperation) {
   EXPECT_EQ(fs.Calls(FsOp::kGetAttributes), 2u);
   EXPECT_EQ(fs.Calls(FsOp::kEnumerate), 1u);
   EXPECT_EQ(fs.Calls(FsOp::kRemoveFile), 0u);
+}
+
+TEST(FakeFileSystemTest, FailsTheNthCallAlone) {
+  FakeFileSystem fs;
+  fs.AddFile("C:\\d\\a");
+  fs.FailCall(3, err::kCrc);
+  const OsError answers[] = {fs.GetAttributes("C:\\d\\a").error, fs.Enumerate("C:\\d\\*").error,
+                             fs.GetAttributes("c:\\D\\A").error, fs.GetAttributes("C:\\d\\a").error};
+  EXPECT_EQ(std::vector<OsError>(std::begin(answers), std::end(answers)),
+            (std::vector<OsError>{0, 0, err::kCrc, 0}));
+  EXPECT_EQ(fs.TotalCalls(), 4u);
 }
 
 TEST(FakeFileSystemTest, LongPathNameSpellsComponentsAsCreated) {
@@ -229,7 +249,7 @@ class FakeHeldEntryTest : public ::testing::TestWithParam<HolderShares> {
     fs.Hold("C:\\d\\held", std::chrono::seconds(1), GetParam());
   }
   bool Listed() {
-    for (const DirEntry& e : fs.Enumerate("C:\\d\\*")) {
+    for (const DirEntry& e : fs.Enumerate("C:\\d\\*").entries) {
       if (e.name == "held") return true;
     }
     return false;
@@ -250,7 +270,7 @@ TEST_P(FakeHeldEntryTest, HolderRefusesOrDefersTheDeleteUntilItLetsGo) {
   if (shared) {
     EXPECT_EQ(fs.RemoveFile("C:\\d\\held"), err::kDeletePending);
     EXPECT_EQ(fs.SetAttributes("C:\\d\\held", 0), err::kDeletePending);
-    EXPECT_EQ(fs.GetAttributes("C:\\d\\held"), std::nullopt);
+    EXPECT_EQ(fs.GetAttributes("C:\\d\\held").error, err::kDeletePending);
   }
 
   clock.Wait(std::chrono::milliseconds(999));
@@ -276,7 +296,7 @@ TEST(FakeFileSystemTest, HeldDirectoryAndWhatTakesAPendingEntrysPlace) {
   EXPECT_EQ(fs.RemoveDir("C:\\d"), err::kDeletePending);
   clock.Wait(std::chrono::seconds(1));
   EXPECT_EQ(fs.MakeDir("C:\\d\\sub"), err::kSuccess);
-  EXPECT_EQ(fs.GetAttributes("C:\\d\\sub"), kDirectory);
+  EXPECT_EQ(fs.GetAttributes("C:\\d\\sub").value, kDirectory);
   // Without a clock, time stands still: a hold of a second never ends.
   FakeFileSystem still;
   still.AddFile("C:\\f");

@@ -34,27 +34,36 @@ std::uint32_t AttributesOf(const std::vector<DirEntry>& entries, std::string_vie
 TEST_F(Win32FileSystemTest, EnumerationReportsNamesAndAttributes) {
   scratch.AddFile("d\\Menü.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   scratch.AddDirectory("d\\sub", FILE_ATTRIBUTE_SYSTEM);
-  const std::vector<DirEntry> entries = fs.Enumerate(scratch.Path("d\\*.*"));
+  const std::vector<DirEntry> entries = fs.Enumerate(scratch.Path("d\\*.*")).entries;
   EXPECT_EQ(entries.size(), 4u);
   EXPECT_EQ(AttributesOf(entries, "."), attr::kDirectory);
   EXPECT_EQ(AttributesOf(entries, "Menü.txt"), attr::kReadOnly | attr::kHidden);
   EXPECT_EQ(AttributesOf(entries, "sub"), attr::kDirectory | attr::kSystem);
 }
 
-TEST_F(Win32FileSystemTest, MissingDirectoryListsNothing) {
-  EXPECT_TRUE(fs.Enumerate(scratch.Path("missing\\*.*")).empty());
-  EXPECT_TRUE(fs.Enumerate(scratch.Path("*.none")).empty());
+TEST_F(Win32FileSystemTest, ListingThatFindsNothingSaysWhy) {
+  scratch.AddFile("file");
+  const std::pair<const char*, OsError> cases[] = {
+      {"missing\\*.*", err::kPathNotFound},
+      {"*.none", err::kFileNotFound},
+  };
+  for (const auto& [pattern, error] : cases) {
+    const Listing listing = fs.Enumerate(scratch.Path(pattern));
+    EXPECT_TRUE(listing.entries.empty()) << pattern;
+    EXPECT_EQ(listing.error, error) << pattern;
+  }
+  EXPECT_NE(fs.Enumerate(scratch.Path("file\\*.*")).error, err::kSuccess);
 }
 
 TEST_F(Win32FileSystemTest, AttributesRoundTrip) {
   scratch.AddFile("f");
   const std::string path = scratch.Path("f");
   EXPECT_EQ(fs.SetAttributes(path, attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
-  EXPECT_EQ(WithoutArchive(*fs.GetAttributes(path)),
+  EXPECT_EQ(WithoutArchive(fs.GetAttributes(path).value),
             attr::kReadOnly | attr::kHidden | attr::kSystem);
   EXPECT_EQ(fs.SetAttributes(path, 0), 0u);
-  EXPECT_EQ(*fs.GetAttributes(path) & (attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
-  EXPECT_EQ(fs.GetAttributes(scratch.Path("missing")), std::nullopt);
+  EXPECT_EQ(fs.GetAttributes(path).value & (attr::kReadOnly | attr::kHidden | attr::kSystem), 0u);
+  EXPECT_EQ(fs.GetAttributes(scratch.Path("missing")).error, err::kFileNotFound);
   EXPECT_NE(fs.SetAttributes(scratch.Path("missing"), 0), 0u);
 }
 
@@ -93,7 +102,7 @@ TEST_F(Win32FileSystemTest, EntryPendingDeletionNeverAnswersAccessDenied) {
 TEST_F(Win32FileSystemTest, CreatesAndRemoves) {
   const std::string dir = scratch.Path("Ścieżka");
   EXPECT_EQ(fs.MakeDir(dir), 0u);
-  EXPECT_EQ(fs.GetAttributes(dir), attr::kDirectory);
+  EXPECT_EQ(fs.GetAttributes(dir).value, attr::kDirectory);
   EXPECT_EQ(fs.RemoveDir(dir), 0u);
   scratch.AddFile("f");
   EXPECT_EQ(fs.RemoveFile(scratch.Path("f")), 0u);
@@ -110,6 +119,30 @@ TEST_F(Win32FileSystemTest, LongPathNameExpandsShortNames) {
   ASSERT_TRUE(converted.has_value());
   EXPECT_TRUE(converted->ends_with("\\a rather long directory name\\")) << *converted;
   EXPECT_EQ(fs.LongPathName(scratch.Path("missing\\")), std::nullopt);
+}
+
+// Windows reaches a path beyond MAX_PATH only in its "\\?\" form, which the file system makes of
+// the spellings it is given (Wine reaches them either way).
+TEST_F(Win32FileSystemTest, ReachesPathsBeyondMaxPath) {
+  std::vector<std::string> dirs{scratch.Path("Verzeichnis")};
+  while (dirs.back().size() < 2 * MAX_PATH) dirs.push_back(dirs.back() + "\\Verzeichnis");
+  for (const std::string& dir : dirs) ASSERT_EQ(fs.MakeDir(dir), 0u) << dir.size();
+  const std::string& deepest = dirs.back();
+  const std::string file = deepest + "\\f.txt";
+  UniqueFileHandle created(CreateFileW(Widen("\\\\?\\" + file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                       CREATE_NEW, 0, nullptr));
+  ASSERT_TRUE(created);
+  created.Reset();
+
+  EXPECT_EQ(AttributesOf(fs.Enumerate(deepest + "\\*.*").entries, "f.txt"), 0u);
+  EXPECT_EQ(fs.SetAttributes(file, attr::kReadOnly), 0u);
+  EXPECT_EQ(fs.RemoveFile(file), err::kAccessDenied);
+  EXPECT_EQ(fs.SetAttributes("\\\\.\\" + file, 0), 0u);
+  EXPECT_EQ(fs.GetAttributes(deepest + "\\..\\Verzeichnis\\f.txt").error, 0u);
+  EXPECT_EQ(fs.RemoveFile(file), 0u);
+  EXPECT_EQ(fs.RemoveDir(deepest), 0u);
+  EXPECT_EQ(fs.GetAttributes(deepest).error, err::kFileNotFound);
+  for (auto dir = dirs.rbegin() + 1; dir != dirs.rend(); ++dir) EXPECT_EQ(fs.RemoveDir(*dir), 0u);
 }
 
 bool UnderWine() {

@@ -6,6 +6,7 @@
 
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32StringLibraries.h"
+#include "tests/support/win32/BinaryDir.h"
 #include "tests/support/win32/ScratchDir.h"
 
 namespace {
@@ -14,12 +15,7 @@ namespace err = plat::err;
 
 constexpr wchar_t kTraceVariable[] = L"ZOVA_STRING_LIBRARY_CODE_RAN";
 
-std::string BinaryDir() {
-  wchar_t self[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring path(self, length);
-  return plat::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
-}
+using testsupport::BinaryDir;
 
 bool TraceLeft() {
   return GetEnvironmentVariableW(kTraceVariable, nullptr, 0) != 0;

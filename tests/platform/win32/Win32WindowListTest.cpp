@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32WindowList.h"
 
@@ -50,13 +50,13 @@ TEST_F(Win32WindowListTest, ListsHiddenWindows) {
 
 TEST_F(Win32WindowListTest, LongTitleIsCutTo255Units) {
   std::string title = std::to_string(GetCurrentProcessId()) + " ";
-  while (plat::Utf16Length(title) < 300) title += "Ścieżka ";
+  while (base::Utf16Length(title) < 300) title += "Ścieżka ";
   ASSERT_NE(Create(title, true), nullptr) << "no window: is there a display?";
   const std::vector<std::string> titles = list.Titles();
-  const std::string cut = plat::CutToUtf16Units(title, 255);
+  const std::string cut = base::CutToUtf16Units(title, 255);
   EXPECT_TRUE(Listed(titles, cut));
   EXPECT_FALSE(Listed(titles, title));
-  EXPECT_EQ(plat::Utf16Length(cut), 255u);
+  EXPECT_EQ(base::Utf16Length(cut), 255u);
 }
 
 TEST_F(Win32WindowListTest, ListsEveryWindowAgainOnEachCall) {

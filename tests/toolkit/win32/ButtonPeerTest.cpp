@@ -1,6 +1,6 @@
+#include "base/Errors.h"
 #include "tests/toolkit/win32/DialogAnswerer.h"
 #include "tests/toolkit/win32/Win32App.h"
-#include "toolkit/Errors.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/win32/native/SimpleControls.h"
 
@@ -59,7 +59,7 @@ TEST_F(ButtonPeerTest, DisabledButtonIsDisabled) {
 TEST_F(ButtonPeerTest, ErrorInAClickHandlerReachesTheErrorBoxAndTheLoopGoesOn) {
   auto form = NewForm();
   auto* fails = NewChild<TButton>(*form, 48, 160, 75, 25);
-  fails->OnClick.Set([](TObject*) { throw Exception("Cannot create c:\\temp"); });
+  fails->OnClick.Set([](TObject*) { throw base::Exception("Cannot create c:\\temp"); });
   Application().SetMainForm(form.get());
   form->Show();
   HWND button = Hwnd(*fails);

@@ -1,7 +1,7 @@
+#include "base/Errors.h"
 #include "tests/toolkit/win32/DialogAnswerer.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/Errors.h"
 #include "toolkit/win32/Win32Dialogs.h"
 
 using namespace tk;
@@ -64,7 +64,7 @@ TEST_F(Win32DialogsTest, PlainMessageBoxHasNoIconAndTheApplicationTitle) {
 TEST_F(Win32DialogsTest, GuardShowsTheErrorBoxAndGoesOn) {
   DialogAnswerer answerer("toolkit_win32_tests", "OK");
   bool after = false;
-  Application().Guarded([] { throw Exception("Cannot create c:\\temp"); });
+  Application().Guarded([] { throw base::Exception("Cannot create c:\\temp"); });
   after = true;
   const SeenDialog& seen = answerer.Seen();
   ASSERT_TRUE(seen.found);

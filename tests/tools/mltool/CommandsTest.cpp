@@ -79,10 +79,17 @@ TEST_F(CommandsTest, ExtractAndMergeBothRefuseTextsThatAreNotUtf8) {
   EXPECT_FALSE(Read("out.form").has_value());
 }
 
-TEST_F(CommandsTest, AnUnknownWindowClassIsReported) {
-  Write("other.form", "object Form9: TForm9\nend\n");
-  EXPECT_EQ(Run({"extract", Path("other.form"), Path("out.csv")}), 1);
-  EXPECT_NE(output.err.find("TForm9"), std::string::npos) << output.err;
+TEST_F(CommandsTest, AWindowClassTheToolDoesNotKnowKeepsItsName) {
+  std::string other = kTwoComponents;
+  other.replace(0, other.find('\n'), "object Form1: TForm9");
+  Write("other.form", other);
+  EXPECT_EQ(Run({"extract", Path("other.form"), Path("out.csv"), "--component", "MultiLang1"}), 0)
+      << output.err;
+  EXPECT_EQ(Run({"merge", Path("other.form"), Path("out.csv"), "--component", "MultiLang1", "--out",
+                 Path("out.form")}),
+            0)
+      << output.err;
+  EXPECT_EQ(Read("out.form").value_or("").substr(0, 21), "object Form1: TForm9\n");
 }
 
 TEST_F(CommandsTest, SeveralLocalizationComponentsMustBeChosenBetween) {

@@ -106,7 +106,7 @@ class UninstallerStringLibraryTest : public ToolTest {
  protected:
   UninstallerStringLibraryTest() { Write("uninst1.form", kUninst1Form); }
   ~UninstallerStringLibraryTest() override {
-    ml::SetLibraryServices({});
+    ml::SetLibraryServices(ml::DefaultLibraryServices());
     ml::SetStringLibraryFile("");
   }
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/util/FileOps.h"
+#include "base/Errors.h"
 #include "platform/CaseFold.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
@@ -9,7 +10,6 @@
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "tests/support/win32/ScratchDir.h"
-#include "toolkit/Errors.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ TEST_F(HeldFileTest, HeldFileStaysSilentlyWithoutRecursion) {
 }
 
 TEST_F(HeldFileTest, HeldFileMakesRecursiveDeleteRaise) {
-  EXPECT_THROW(DeleteFiles(fs, scratch.Path("d\\"), "*.*", true), tk::EInOutError);
+  EXPECT_THROW(DeleteFiles(fs, scratch.Path("d\\"), "*.*", true), base::EInOutError);
   EXPECT_TRUE(scratch.Exists("d\\sub\\held.txt"));
   Release();
   EXPECT_NO_THROW(DeleteFiles(fs, scratch.Path("d\\"), "*.*", true));
@@ -176,16 +176,16 @@ TEST(DeleteFilesUnixLinkTest, LinksOutOfTheTreeAreNeverFollowed) {
   if (!root) GTEST_SKIP() << "not running under Wine";
   plat::Win32FileSystem fs;
   ASSERT_TRUE(plat::FileExists(fs, *root + "\\outside\\keep.txt")) << "fixture missing";
-  ASSERT_EQ(fs.GetAttributes(*root + "\\tree\\absolute"),
+  ASSERT_EQ(fs.GetAttributes(*root + "\\tree\\absolute").value,
             plat::attr::kDirectory | plat::attr::kReparsePoint);
 
   // Wine removes a Unix symlink neither as a directory nor as a file, so the link stays and the
   // directory pass raises; nothing behind it may have been touched.
-  EXPECT_THROW(DeleteFiles(fs, *root + "\\tree\\", "*.*", true), tk::EInOutError);
+  EXPECT_THROW(DeleteFiles(fs, *root + "\\tree\\", "*.*", true), base::EInOutError);
   EXPECT_TRUE(plat::FileExists(fs, *root + "\\outside\\keep.txt"));
   EXPECT_TRUE(plat::FileExists(fs, *root + "\\outside\\sub\\inner.txt"));
   EXPECT_TRUE(plat::IsExistingDirectory(fs, *root + "\\outside\\sub"));
-  EXPECT_EQ(fs.GetAttributes(*root + "\\outside"), plat::attr::kDirectory);
+  EXPECT_EQ(fs.GetAttributes(*root + "\\outside").value, plat::attr::kDirectory);
 }
 
 // Changes "temp" for one test and puts it and C:\temp back afterwards.

@@ -1,6 +1,6 @@
 // The string library that mltool's script makes of the uninstaller's Polish texts, compiled with
 // the resource compiler, gives the uninstaller's window its Polish table through the system's
-// resource functions.
+// resource functions, which the localization component uses without being told.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,36 +12,23 @@
 #include "multilang/MLang.h"
 #include "multilang/UnitState.h"
 #include "platform/fake/FakePlatform.h"
-#include "platform/win32/Utf16.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32StringLibraries.h"
 #include "tests/support/HeadlessApp.h"
+#include "tests/support/win32/BinaryDir.h"
 
 extern const char kUninst1Form[];
 
 namespace {
 
-std::string BinaryDir() {
-  wchar_t self[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::wstring path(self, length);
-  return plat::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
-}
+using testsupport::BinaryDir;
 
 class PolishLibraryTest : public HeadlessApp {
  protected:
-  PolishLibraryTest() {
-    backend.AddDescription("TFORM1", kUninst1Form);
-    ml::SetLibraryServices({&files, &libraries});
-  }
+  PolishLibraryTest() { backend.AddDescription("TFORM1", kUninst1Form); }
   ~PolishLibraryTest() override {
     form.reset();
-    ml::SetLibraryServices({});
     ml::SetStringLibraryFile("");
   }
 
-  plat::Win32FileSystem files;
-  plat::Win32StringLibraries libraries;
   plat::FakePlatform fake;
   std::unique_ptr<app::TForm1> form;
 };

@@ -4,10 +4,14 @@
 #include <string>
 #include <string_view>
 
-namespace tk {
+namespace base {
 
-constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+constexpr char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+constexpr char AsciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 inline std::string AsciiLowerCase(std::string_view s) {
   std::string out(s);
@@ -41,4 +45,4 @@ constexpr int CompareTextAscii(std::string_view a, std::string_view b) {
   return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-}  // namespace tk
+}  // namespace base

@@ -1,6 +1,6 @@
-#include "platform/Utf8.h"
+#include "base/Utf8.h"
 
-namespace plat {
+namespace base {
 
 namespace {
 
@@ -92,6 +92,21 @@ std::size_t FirstInvalidUtf8(std::string_view text) {
   return std::string_view::npos;
 }
 
+std::u16string EncodeUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char32_t cp = Next(text, pos);
+    if (cp < 0x10000) {
+      out += static_cast<char16_t>(cp);
+    } else {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
+}
+
 std::size_t Utf16Length(std::string_view text) {
   std::size_t units = 0;
   for (std::size_t pos = 0; pos < text.size();) units += Next(text, pos) >= 0x10000 ? 2 : 1;
@@ -113,4 +128,4 @@ std::string CutToUtf16Units(std::string_view text, std::size_t units) {
   return std::string(text);
 }
 
-}  // namespace plat
+}  // namespace base
