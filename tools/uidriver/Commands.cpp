@@ -164,6 +164,22 @@ int Close(const Args& args, Output& output) {
   return kOk;
 }
 
+// The focus belongs to the window's thread: another process reads it through that thread's
+// input state.
+int Focus(const Args& args, Output& output) {
+  if (args.size() != 2) return UsageError(output);
+  HWND window = FindTopLevel(args[1]);
+  if (window == nullptr) return NotFound(output, args[1]);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ||
+      info.hwndFocus == nullptr || (info.hwndFocus != window && !IsChild(window, info.hwndFocus))) {
+    return NotFound(output, "focus");
+  }
+  output.out += Line({"focus", Escape(ClassOf(info.hwndFocus)), Escape(TextOf(info.hwndFocus))});
+  return kOk;
+}
+
 int Font(const Args& args, Output& output) {
   if (args.size() < 3) return UsageError(output);
   int height = 0;
@@ -200,7 +216,8 @@ int List(const Args& args, Output& output) {
 std::string Usage() {
   return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
          "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
-         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n"
+         "       | answer <dialog caption> <button label> [seconds] | close <title> | focus <title>\n"
+         "       | list\n"
          "       | font <face> <height> [bold] [text...]\n";
 }
 
@@ -214,6 +231,7 @@ int RunCommand(const Args& args, Output& output) {
   if (name == "dialog") return Dialog(args, output);
   if (name == "answer") return Answer(args, output);
   if (name == "close") return Close(args, output);
+  if (name == "focus") return Focus(args, output);
   if (name == "list") return List(args, output);
   if (name == "font") return Font(args, output);
   return UsageError(output);

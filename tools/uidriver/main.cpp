@@ -26,6 +26,9 @@
 //                               waits for the dialog with this caption, presses the button and
 //                               waits for the dialog to close.
 //   close <title>               asks the window to close, as its close box does.
+//   focus <title>               the control of that window that has the keyboard focus:
+//                                 focus <class> <text>
+//                               (not found when the focus is elsewhere).
 //   list                        every visible top-level window: <class> <title>.
 //   font <face> <height> [bold] [text...]
 //                               the face the system draws this font with (height as a window

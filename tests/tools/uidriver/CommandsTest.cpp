@@ -136,6 +136,21 @@ TEST_F(CommandsTest, ClickPressesTheButtonByItsLabel) {
   EXPECT_EQ(Run({"click", kTitle, "Stop"}, output), 1);
 }
 
+TEST_F(CommandsTest, FocusNamesTheFocusedControl) {
+  auto* start = Add<TButton>(48, 160, 75, 25);
+  start->SetCaption("Start");
+  auto* cancel = Add<TButton>(240, 160, 75, 25);
+  cancel->SetCaption("Abbrechen");
+  form.Show();
+  SetForegroundWindow(static_cast<HWND>(form.Peer()->NativeHandle()));
+  SetFocus(static_cast<HWND>(cancel->Peer()->NativeHandle()));
+  Output output;
+  ASSERT_EQ(Run({"focus", kTitle}, output), 0) << output.err;
+  EXPECT_EQ(Records(output.out), (std::vector<std::vector<std::string>>{
+                                     {"focus", "Button", "Abbrechen"}}));
+  EXPECT_EQ(Run({"focus", "no such window"}, output), 1);
+}
+
 TEST_F(CommandsTest, DialogIsReadAndAnswered) {
   form.Show();
   Output seen;
