@@ -36,8 +36,32 @@ const FitRow kRows[] = {
      "A status text much longer than its bar is wide"},
 };
 
-// A list whose second item never fits, in either language, and a label that is never shown.
+// A list, a drop-down list and a radio group whose second item never fits, in either language, and
+// a label that is never shown.
 constexpr const char* kUntranslated = R"(
+object ComboBox1: TComboBox
+Left = 200
+Top = 80
+Width = 100
+Height = 21
+Style = csDropDownList
+Items = (
+"Short"
+"A combo item far too long for its box"
+)
+ItemIndex = 1
+end
+object RadioGroup1: TRadioGroup
+Left = 200
+Top = 110
+Width = 100
+Height = 60
+Caption = "Radio"
+Items = (
+"Short"
+"A radio item far too long for its group"
+)
+end
 object ListBox1: TListBox
 Left = 200
 Top = 8
@@ -121,7 +145,13 @@ TEST_F(TextFitTest, NamesEveryControlALongerTranslationCuts) {
   const std::vector<TextFit> measured = Measure();
   const std::vector<TextFit> cut = testsupport::CutTexts(measured);
 
-  std::set<Key> expected{{"ListBox1", "item 1", 0}, {"ListBox1", "item 1", 1}};
+  std::set<Key> expected;
+  for (const int language : {0, 1}) {
+    expected.insert({{"ListBox1", "item 1", language},
+                     {"ComboBox1", "", language},  // the selection field shows item 1
+                     {"ComboBox1", "item 1", language},
+                     {"RadioGroup1", "", language}});
+  }
   for (const FitRow& row : kRows) {
     expected.emplace(row.name, "", 1);
     EXPECT_TRUE(Keys(measured, 96).count({row.name, "", 0})) << row.name << " was not measured";
