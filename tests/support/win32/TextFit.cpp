@@ -7,12 +7,11 @@
 #include "tests/support/win32/DrawnTexts.h"
 #include "toolkit/Form.h"
 #include "toolkit/win32/WindowPeer.h"
+#include "toolkit/win32/native/Dpi.h"
 
 namespace testsupport {
 
 namespace {
-
-constexpr int kDesignDpi = 96;
 
 HWND WindowOf(const tk::TForm& form) {
   return form.Peer() != nullptr ? static_cast<HWND>(form.Peer()->NativeHandle()) : nullptr;
@@ -52,7 +51,8 @@ void SendDpiChange(HWND window, int from, int to) {
   const int left = (outer.left + outer.right - width) / 2;
   const int top = (outer.top + outer.bottom - height) / 2;
   RECT suggested{left, top, left + width, top + height};
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(window, tk::win32::native::kDpiChangedMessage, MAKEWPARAM(to, to),
+               reinterpret_cast<LPARAM>(&suggested));
 }
 
 void MeasureWindow(HWND form, int language, int dpi, std::vector<TextFit>& out) {
@@ -83,7 +83,9 @@ std::vector<TextFit> MeasureTexts(tk::TForm& form, ml::TBaseMultiLang& localizer
   std::vector<TextFit> out;
   if (window == nullptr) return out;
   const std::uint8_t before = localizer.ActiveLanguage();
-  int dpi = kDesignDpi;
+  // Where the system puts the window; the messages sent here change only the window's own idea.
+  const int shown = tk::win32::native::WindowDpi(window);
+  int dpi = shown;
   for (const int target : dpis) {
     if (target != dpi) SendDpiChange(window, dpi, target);
     dpi = target;
@@ -92,7 +94,7 @@ std::vector<TextFit> MeasureTexts(tk::TForm& form, ml::TBaseMultiLang& localizer
       MeasureWindow(window, language, dpi, out);
     }
   }
-  if (dpi != kDesignDpi) SendDpiChange(window, dpi, kDesignDpi);
+  if (dpi != shown) SendDpiChange(window, dpi, shown);
   localizer.SwitchLanguage(before);
   return out;
 }

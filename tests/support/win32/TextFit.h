@@ -42,7 +42,7 @@ std::ostream& operator<<(std::ostream& out, const TextFit& fit);
 // Measures every text that a visible control of `form` draws, for each language of `localizer`
 // (switched through it) at each of `dpis` (reached by sending the form's window WM_DPICHANGED
 // with the window's outer rectangle scaled about its centre). The form must be shown. Afterwards
-// the form is back at 96 dpi in the language it had.
+// the form is back at the resolution it was shown at, in the language it had.
 std::vector<TextFit> MeasureTexts(tk::TForm& form, ml::TBaseMultiLang& localizer,
                                   std::span<const int> dpis);
 

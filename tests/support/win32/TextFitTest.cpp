@@ -169,7 +169,7 @@ TEST_F(TextFitTest, MeasuresInTheRoomOfEachResolution) {
     dpis.insert(fit.dpi);
   }
   EXPECT_EQ(dpis, std::set<int>(testsupport::kCheckedDpis.begin(), testsupport::kCheckedDpis.end()));
-  // And back at 96 dpi afterwards.
+  // And back at the resolution it was shown at (96 dpi in the tests' prefix).
   RECT client{};
   GetClientRect(Hwnd(*tk::DynamicCast<tk::TControl>(form->FindOwnedComponent("Label1"))), &client);
   EXPECT_EQ(client.right, 100);
