@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace plat {
 
 // `name` of the system library `library`, loaded from the system directory only (never from the
@@ -15,7 +17,14 @@ namespace plat {
 template <class Function>
 Function SystemFunction(const wchar_t* library, const char* name) {
   HMODULE module = GetModuleHandleW(library);
-  if (module == nullptr) module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module == nullptr) {
+    // By its full path: LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update that Windows 7 may lack.
+    wchar_t system[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+      module = LoadLibraryW((std::wstring(system, length) + L"\\" + library).c_str());
+    }
+  }
   const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
