@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window at 150 % (a prefix of its own set to 144 dpi): the client area and every control's
-# rectangle are the stored 96-dpi ones scaled by their edges, the window centred on the screen.
+# rectangle are the stored 96-dpi ones scaled by their edges, the window centred on the screen;
+# the warning's button is scaled too (Start while the media player is open).
 . "$(dirname "$0")/lib.sh"
 
 zova_wine_prefix "$(dirname "$ZOVA_EXE")/../wine-e2e-144"
@@ -11,6 +12,8 @@ dir='C:\zova-e2e-scaled'
 clean_slate "$dir"
 sample create "$dir" --no-ini >/dev/null
 
+start_helper /dev/null window "Media Player Classic" 120
+driver wait "Media Player Classic" 30 >/dev/null || fail "the player window did not appear"
 start_app
 wait_window "$TITLE_DE"
 dump=$(driver dump "$TITLE_DE" | tr -d '\r')
@@ -37,6 +40,11 @@ expect_scaled msctls_statusbar32 0 212 375 19
 expect_scaled SysAnimate32 32 88 304 60
 expect_scaled ListBox 40 96 289 39
 
-driver click "$TITLE_DE" Abbrechen >/dev/null || fail "cannot press Abbrechen"
+driver click "$TITLE_DE" Start >/dev/null || fail "cannot press Start"
+driver dialog --of "$TITLE_DE" 20 >/dev/null || fail "no warning"
+warning=$(driver dump "$APP_TITLE" | tr -d '\r')
+echo "$warning" | awk -F'\t' '$1=="control" && $2=="Button" {print $7" "$8}' |
+  grep -qx "$(at144 75) $(at144 25)" || fail "the warning's button is not scaled: $warning"
+driver answer "$APP_TITLE" OK >/dev/null || fail "cannot answer the warning"
 expect_exit_zero
 echo "PASS"
