@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window at 150 % (a prefix of its own set to 144 dpi): the client area and every control's
 # rectangle are the stored 96-dpi ones scaled by their edges, the window centred on the screen;
-# the warning's button is scaled too (Start while the media player is open).
+# the warning's button is scaled too (Start while the media player is open), and the face has the
+# Polish letters at that resolution.
 . "$(dirname "$0")/lib.sh"
 
 zova_wine_prefix "$(dirname "$ZOVA_EXE")/../wine-e2e-144"
@@ -39,6 +40,11 @@ expect_scaled Button 240 160 75 25    # Abbrechen
 expect_scaled msctls_statusbar32 0 212 375 19
 expect_scaled SysAnimate32 32 88 304 60
 expect_scaled ListBox 40 96 289 39
+
+# From 120 dpi Wine names the Western edition of the bitmap face; the prefix names the Central
+# European one again, which has the Polish letters.
+font=$(driver font "MS Sans Serif" "-$(at144 11)" "Ścieżka AutuCAD" | tr -d '\r')
+echo "$font" | awk -F'\t' '$1=="text" {print $3}' | grep -qx 0 || fail "letters missing: $font"
 
 driver click "$TITLE_DE" Start >/dev/null || fail "cannot press Start"
 driver dialog --of "$TITLE_DE" 20 >/dev/null || fail "no warning"
