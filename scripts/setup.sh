@@ -8,6 +8,7 @@ packages=(
   wine64 xvfb xdotool imagemagick                       # Windows tests, screenshots
   fonts-wine                                            # "MS Sans Serif" and the dialog font
   clang-14 libclang-rt-14-dev                           # fuzz targets (libFuzzer, sanitizers)
+  libgettextpo-dev gettext                              # translator tool's PO files and their checks
 )
 
 missing=()

@@ -123,6 +123,10 @@ void FormPeer::ChangeDpi(int dpi, const RECT& suggested) {
   if (shown) native::Window(hwnd).SetRedraw(false);
   ApplyFont();
   RescaleChildren(form_);
+  // The form keeps the new corner, so that placing the window again later (a new border style or
+  // client size) does not move it back; its stored size stays. Setting the corner places the
+  // window only when the corner moved.
+  form_.SetBounds(suggested.left, suggested.top, form_.Width(), form_.Height());
   PlaceAt(suggested.left, suggested.top);
   if (shown) {
     native::Window(hwnd).SetRedraw(true);

@@ -4,8 +4,11 @@
 #include <optional>
 #include <string_view>
 
+#include "tools/mltool/CommandLine.h"
 #include "tools/mltool/Extract.h"
 #include "tools/mltool/Files.h"
+#include "tools/mltool/PoCommands.h"
+#include "tools/mltool/Pseudo.h"
 #include "tools/mltool/StringLibraryScript.h"
 #include "tools/mltool/ToolError.h"
 #include "tools/mltool/TranslationTable.h"
@@ -15,63 +18,14 @@ namespace mltool {
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
 constexpr char kUsageText[] =
     "usage: mltool extract <window.form> <out.csv> [--new] [--component <name>]\n"
     "       mltool merge <window.form> <in.csv> [--out <file>] [--component <name>]\n"
-    "       mltool stringlib <window.form>... <language> <out.rc> [--component <name>]\n";
-
-struct Arguments {
-  std::vector<std::string> positional;
-  bool addNew = false;
-  std::optional<std::string> out;
-  std::string component;
-};
-
-class UsageError : public std::exception {
- public:
-  explicit UsageError(std::string message) : message_(std::move(message)) {}
-  const char* what() const noexcept override { return message_.c_str(); }
-
- private:
-  std::string message_;
-};
-
-Arguments Parse(const std::vector<std::string>& args, std::string_view command) {
-  Arguments parsed;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--new" && command == "extract") {
-      parsed.addNew = true;
-    } else if (arg == "--out" && command == "merge") {
-      if (!hasValue) throw UsageError("--out needs a file name");
-      parsed.out = args[++i];
-    } else if (arg == "--component") {
-      if (!hasValue) throw UsageError("--component needs a component name");
-      parsed.component = args[++i];
-    } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
-      throw UsageError("unknown option " + arg + " for " + std::string(command));
-    } else {
-      parsed.positional.push_back(arg);
-    }
-  }
-  return parsed;
-}
-
-std::string Read(const std::string& path) {
-  std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) throw ToolError("cannot read the file");
-  return std::move(*bytes);
-}
-
-// The file that the command works on at the moment; errors are reported with it.
-struct Stage {
-  std::string file;
-};
+    "       mltool stringlib <window.form>... <language> <out.rc> [--component <name>]\n"
+    "       mltool po-export <window.form> <dir> [--languages <code>,...] [--component <name>]\n"
+    "       mltool po-import <window.form> <in.po> [--language <n>] [--out <file>]"
+    " [--component <name>]\n"
+    "       mltool pseudo <window.form> [<language>] [--out <file>] [--component <name>]\n";
 
 std::string Where(const Stage& stage, int line) {
   if (stage.file.empty()) return {};
@@ -135,12 +89,49 @@ int Merge(const Arguments& args, Stage& stage, Output& output) {
   return kDone;
 }
 
-int ParseLanguage(const std::string& text) {
-  if (text.empty() || text.size() > 3 ||
-      text.find_first_not_of("0123456789") != std::string::npos) {
-    throw UsageError("the language must be a number, not " + text);
+int Pseudo(const Arguments& args, Stage& stage, Output& output) {
+  const std::vector<std::string>& p = args.positional;
+  if (p.empty() || p.size() > 2) {
+    throw UsageError("pseudo takes a window description and perhaps a language");
   }
-  return std::stoi(text);
+  const std::string& formPath = p[0];
+  const std::string target = args.out.value_or(formPath);
+  stage.file = formPath;
+  const LoadedWindow window(Read(formPath));
+  ml::TBaseMultiLang& localizer = window.Localizer(args.component);
+  const int languages = localizer.Languages();
+  const int source = localizer.DefaultLanguage();
+  const int language = p.size() == 2 ? ParseLanguage(p[1]) : languages;
+  if (language > languages) {
+    throw UsageError("the pseudo-language is a language of the table or the next one, " +
+                     std::to_string(languages) + "; not " + std::to_string(language));
+  }
+  if (language == source) {
+    throw ToolError("language " + std::to_string(language) +
+                    " is the table's default language, whose texts the pseudo-texts are made of");
+  }
+  Entries entries = EntriesOf(localizer.Words(), languages);
+  if (language == languages) {
+    if (languages == 255) throw ToolError("the table has 255 languages, as many as it can hold");
+    localizer.ChangeLanguageCount(static_cast<std::uint8_t>(languages + 1));
+    // The window keeps its font in the new language when every language has a font record.
+    tk::TStrings& charSets = localizer.CharSets();
+    if (charSets.Count() == languages) charSets.Add(charSets[source]);
+    for (Entry& entry : entries) entry.texts.emplace_back();
+  }
+  for (Entry& entry : entries) {
+    entry.texts[static_cast<std::size_t>(language)] =
+        PseudoText(entry.texts[static_cast<std::size_t>(source)]);
+  }
+  localizer.Words().Assign(WordsOf(entries));
+  const std::string description = window.Write();
+
+  stage.file.clear();
+  WriteWholeFile(target, description);
+  output.out += target + ": language " + std::to_string(language) + " holds pseudo-texts of " +
+                "language " + std::to_string(source) + " in " + std::to_string(entries.size()) +
+                " entries\n";
+  return kDone;
 }
 
 int StringLib(const Arguments& args, Stage& stage, Output& output) {
@@ -200,6 +191,9 @@ int RunCommand(const std::vector<std::string>& args, Output& output) {
     if (command == "extract") return Extract(parsed, stage, output);
     if (command == "merge") return Merge(parsed, stage, output);
     if (command == "stringlib") return StringLib(parsed, stage, output);
+    if (command == "po-export") return PoExport(parsed, stage, output);
+    if (command == "po-import") return PoImport(parsed, stage, output);
+    if (command == "pseudo") return Pseudo(parsed, stage, output);
     throw UsageError("unknown command " + command);
   } catch (const UsageError& e) {
     output.err += "mltool: " + std::string(e.what()) + "\n" + kUsageText;

@@ -2,24 +2,13 @@
 
 #include <cstddef>
 
-#include "base/Utf8.h"
+#include "tools/mltool/TextLines.h"
 
 namespace mltool {
 
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-// The line of the first byte that is not UTF-8, or 0.
-int FirstBadUtf8Line(std::string_view s) {
-  const std::size_t bad = base::FirstInvalidUtf8(s);
-  if (bad == std::string_view::npos) return 0;
-  int line = 1;
-  for (std::size_t i = 0; i < bad; ++i) {
-    if (s[i] == '\n' || (s[i] == '\r' && (i + 1 == s.size() || s[i + 1] != '\n'))) ++line;
-  }
-  return line;
-}
 
 char DetectSeparator(std::string_view s) {
   bool quoted = false;

@@ -56,6 +56,13 @@ bool AllEmpty(const std::vector<std::string>& fields) {
 
 }  // namespace
 
+std::optional<int> LanguageNumber(std::string_view text) {
+  if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != text.npos) {
+    return std::nullopt;
+  }
+  return std::stoi(std::string(text));
+}
+
 bool IsContinuationKey(std::string_view key) {
   return !key.empty() && key.front() == '"';
 }

@@ -3,6 +3,7 @@
 // (a header row "key", 0, 1, ..., then one row per entry).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ struct Entry {
 using Entries = std::vector<Entry>;
 
 inline constexpr std::string_view kWindowKey = "%Form%";
+
+// A language's number as files and command lines write it: one to three digits; nothing for
+// anything else.
+std::optional<int> LanguageNumber(std::string_view text);
 
 // Continuation keys begin with a double quote: items of the entry before, or its hint.
 bool IsContinuationKey(std::string_view key);

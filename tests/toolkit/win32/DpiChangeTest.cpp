@@ -65,10 +65,17 @@ TEST_F(DpiChangeTest, EveryStepLaysTheWindowOutFromTheStoredValues) {
     EXPECT_EQ(PixelOf(logo, 0, s.logo.bmHeight - 1), RGB(255, 255, 255)) << dpi;
     EXPECT_EQ(PixelOf(logo, s.logo.bmWidth / 2, s.logo.bmHeight / 2), RGB(255, 0, 0)) << dpi;
   }
-  // The model keeps the stored values.
+  // The model keeps the stored values, and the window's new corner: placed again, the window
+  // stays where the last change put it.
   EXPECT_EQ(button->Left(), 48);
   EXPECT_EQ(button->Width(), 75);
   EXPECT_EQ(form->ClientWidth(), 375);
+  EXPECT_EQ(form->Left(), 100 + 96);
+  form->SetClientHeight(240);
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  EXPECT_EQ(window.left, 100 + 96);
+  EXPECT_EQ(window.top, 50);
 }
 
 }  // namespace

@@ -40,6 +40,19 @@ TEST_F(CommandsTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Run({"merge", Path("two.form"), Path("a.csv"), "--new"}), 2);
   EXPECT_EQ(Run({"merge", Path("two.form"), Path("a.csv"), "--out"}), 2);
   EXPECT_EQ(Run({"stringlib", Path("two.form"), "pl", Path("out.rc")}), 2);
+  EXPECT_EQ(Run({"po-export", Path("two.form")}), 2);
+  EXPECT_EQ(Run({"po-export", Path("two.form"), Path(""), "--languages", "de,en,pl", "--component",
+                 "MultiLang1"}),
+            2);
+  EXPECT_EQ(Run({"po-export", Path("two.form"), Path(""), "--languages", "de;en", "--component",
+                 "MultiLang1"}),
+            2);
+  EXPECT_EQ(Run({"po-export", Path("two.form"), Path(""), "--languages", "en,en", "--component",
+                 "MultiLang1"}),
+            2);
+  EXPECT_EQ(Run({"po-import", Path("two.form"), Path("a.po"), "--new"}), 2);
+  EXPECT_EQ(Run({"po-import", Path("two.form"), Path("a.po"), "--language", "one"}), 2);
+  EXPECT_EQ(Run({"pseudo"}), 2);
   EXPECT_NE(output.err.find("usage:"), std::string::npos);
 }
 
