@@ -2,8 +2,9 @@
 # Takes the README's screenshots on a private X server: the window in German, English and Polish
 # (docs/window-*.png), each opened from a settings file with that language and closed by its
 # cancel button, a run through its stages (docs/run-stages.png: the window, then the first
-# stages the status line shows after Start), as the run command records them, and the example
-# window in English and Polish (docs/example-*.png), each chosen from its Language menu.
+# stages the status line shows after Start), as the run command records them; the window at
+# 150 % (docs/window-de-150.png: 144 dpi, in a prefix of its own set to that resolution); and the
+# example window in English and Polish (docs/example-*.png), each chosen from its Language menu.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -28,6 +29,17 @@ for entry in "de 0 Abbrechen Trelvia®plus Deinstaller" "en 1 Cancel Trelvia®pl
   cp "$shots/window.png" "docs/window-$code.png"
   echo "screenshots: docs/window-$code.png"
 done
+
+run_prefix=$WINEPREFIX
+zova_wine_prefix "$root/build/wine-run-144"
+zova_wine_dpi 144
+rm -rf "$shots"
+"$WINE" "$sample" create 'C:\Trelvia' --lang 0 >/dev/null
+zova_drive "Trelvia®plus Deinstaller" Abbrechen 60 "$shots" "$exe" >/dev/null
+cp "$shots/window.png" docs/window-de-150.png
+echo "screenshots: docs/window-de-150.png"
+"$WINESERVER" -k 2>/dev/null || true
+zova_wine_prefix "$run_prefix"
 
 rm -rf "$shots" "$WINEPREFIX/drive_c/Trelvia"
 "$WINE" "$sample" create 'C:\Trelvia' --bulk 4000 >/dev/null

@@ -80,6 +80,21 @@ zova_wine_central_european_sans_serif() {
   done
 }
 
+# zova_wine_dpi DPI: the prefix's display resolution in dots per inch (96 unless set), which
+# Wine reports to every program, aware of resolutions or not. Wine reads it when its server
+# starts, and the first program after a change registers the bitmap faces of that resolution
+# ("MS Sans Serif" = sseriff.fon from 120 dpi up): so the server is let go, a program is run, and
+# the Central European face is named again for the new file.
+zova_wine_dpi() {
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$WINESERVER" -w 2>/dev/null || true
+  "$WINE" reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+    /v 'MS Sans Serif' >/dev/null 2>&1 || true
+  # The registry file is written when the server ends.
+  "$WINESERVER" -w 2>/dev/null || true
+  zova_wine_central_european_sans_serif
+}
+
 zova_wine_cleanup() {
   [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" "$WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "$zova_xvfb_pid" ] && kill "$zova_xvfb_pid" 2>/dev/null || true

@@ -7,18 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/Geometry.h"
 #include "toolkit/Peer.h"
 
 namespace tk {
 
 class TControl;
 class DialogService;
-
-struct TRect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-};
 
 class Backend {
  public:
@@ -34,9 +29,13 @@ class Backend {
   // The stored description of a window class ("TMAINFORM"), or nothing when there is none.
   virtual std::optional<std::string> LoadDescription(std::string_view name) = 0;
   virtual DialogService& Dialogs() = 0;
-  // The outer size of a window's frame around its client area, and the screen's work area.
+  // The outer size of a window's frame around its client area at 96 dpi.
   virtual TRect FrameInsets(int borderStyle) = 0;
-  virtual TRect WorkArea() = 0;
+  // The primary monitor's screen, where a window placed at the centre of the screen goes.
+  virtual TRect Screen() = 0;
+  // The outer size the window system shows a top-level control in, which for a window shown at
+  // another resolution than 96 dpi is not the stored one.
+  virtual TSize ShownSize(const TControl& control) = 0;
   // The application's title: the program file's name without its extension.
   virtual std::string DefaultTitle() = 0;
 };

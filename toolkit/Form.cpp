@@ -1,6 +1,7 @@
 #include "toolkit/Form.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/DpiScale.h"
 #include "toolkit/Properties.h"
 #include "toolkit/Saturated.h"
 
@@ -94,12 +95,14 @@ void TCustomForm::SetBorderStyle(std::int32_t style) {
 
 void TCustomForm::Show() {
   closed_ = false;
-  if (!shown_ && position_ == poScreenCenter) {
-    const TRect area = Application().GetBackend().WorkArea();
-    SetBounds(Saturated(area.left + (std::int64_t{area.Width()} - Width()) / 2),
-              Saturated(area.top + (std::int64_t{area.Height()} - Height()) / 2), Width(), Height());
-  }
   HandleNeeded();
+  if (!shown_ && position_ == poScreenCenter) {
+    // Centred in the size it is shown in, which at another resolution than 96 dpi is not the
+    // stored one; the stored Left and Top are not used.
+    Backend& backend = Application().GetBackend();
+    const TPoint origin = CentredOrigin(backend.Screen(), backend.ShownSize(*this));
+    SetBounds(origin.x, origin.y, Width(), Height());
+  }
   shown_ = true;
   // An error in the show handler is the message loop's to report; the window still appears.
   Application().Guarded([&] { OnShow(this); });

@@ -37,11 +37,41 @@ const ClassInfo& TLabel::StaticClass() {
 
 const ClassInfo& TButton::StaticClass() {
   static const PropInfo props[] = {
-      props::Action(),  props::Caption(),    props::Enabled(),  props::Font(),
-      props::OnClick(), props::ParentFont(), props::TabOrder(),
+      props::Action(),
+      BoolProperty<TButton, &TButton::Cancel, &TButton::SetCancel>("Cancel", false),
+      props::Caption(),
+      props::Enabled(),
+      props::Font(),
+      props::OnClick(),
+      props::ParentFont(),
+      props::TabOrder(),
   };
   static const ClassInfo info{"TButton", &TWinControl::StaticClass(), props, Create<TButton>};
   return info;
+}
+
+namespace {
+
+TButton* FirstCancelButton(const TWinControl& parent) {
+  for (TControl* control : parent.TabOrdered()) {
+    if (auto* button = DynamicCast<TButton>(control); button != nullptr && button->Cancel()) {
+      return button;
+    }
+    if (const auto* inner = DynamicCast<TWinControl>(control)) {
+      if (TButton* found = FirstCancelButton(*inner)) return found;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TButton* CancelButtonOf(const TWinControl& window) {
+  TButton* button = FirstCancelButton(window);
+  for (const TControl* c = button; c != nullptr && c != &window; c = c->Parent()) {
+    if (!c->Enabled() || !c->Visible()) return nullptr;
+  }
+  return button;
 }
 
 const ClassInfo& TCheckBox::StaticClass() {

@@ -48,7 +48,18 @@ class TButton : public TWinControl {
 
  public:
   explicit TButton(TComponent* owner) : TWinControl(owner) {}
+  // The window's cancel button: Escape presses it, as a dialog's Cancel.
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool on) { cancel_ = on; }
+
+ private:
+  bool cancel_ = false;
 };
+
+// The button that Escape presses in `window`: the first in tab order, among its controls and
+// theirs, whose Cancel is set; null when there is none or when that one cannot be pressed now
+// (it, or a parent up to `window`, is disabled or hidden).
+TButton* CancelButtonOf(const TWinControl& window);
 
 class TCheckBox : public TWinControl {
   TK_CLASS()

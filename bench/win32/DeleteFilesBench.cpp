@@ -18,18 +18,12 @@
 #include <vector>
 
 #include "app/util/FileOps.h"
+#include "bench/win32/Timing.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
 
 struct TreeList {
   std::vector<std::wstring> files;
@@ -50,16 +44,16 @@ void List(plat::FileSystem& fs, const std::string& dir, TreeList& out) {
 }
 
 double TimeFloor(const TreeList& list) {
-  const double start = Now();
+  const double start = bench::NowMs();
   for (const std::wstring& f : list.files) DeleteFileW(f.c_str());
   for (const std::wstring& d : list.dirs) RemoveDirectoryW(d.c_str());
-  return Now() - start;
+  return bench::NowMs() - start;
 }
 
 double TimeDeleteFiles(plat::FileSystem& fs, const std::string& dir, app::RetryPolicy& retry) {
-  const double start = Now();
+  const double start = bench::NowMs();
   app::RemoveTree(fs, dir, retry);
-  return Now() - start;
+  return bench::NowMs() - start;
 }
 
 double TimeRd(const std::wstring& dir) {
@@ -67,7 +61,7 @@ double TimeRd(const std::wstring& dir) {
   STARTUPINFOW si{};
   si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
-  const double start = Now();
+  const double start = bench::NowMs();
   if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                       nullptr, &si, &pi)) {
     return -1;
@@ -75,7 +69,7 @@ double TimeRd(const std::wstring& dir) {
   const plat::UniqueKernelHandle thread(pi.hThread);
   const plat::UniqueKernelHandle process(pi.hProcess);
   WaitForSingleObject(process.Get(), INFINITE);
-  return Now() - start;
+  return bench::NowMs() - start;
 }
 
 bool Gone(const wchar_t* path) {

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/Timing.h"
 #include "multilang/MLang.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -30,6 +31,9 @@
 #include "toolkit/win32/Win32Backend.h"
 
 namespace {
+
+using bench::Median;
+using bench::NowMs;
 
 constexpr int kLanguages = 3;
 constexpr double kTarget = 1.2;
@@ -43,22 +47,9 @@ constexpr int kLabelHeight = 13;
 constexpr int kTurns = 9;
 constexpr int kBareRepetitions = 15;
 
-double NowMs() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
 std::string LabelText(int language, const std::string& name) {
   static const char* const kPrefix[kLanguages] = {"Text ", "Text en ", "Text pl "};
   return kPrefix[language] + name;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // The generated window, shown: one entry per label in a table of three languages, positions

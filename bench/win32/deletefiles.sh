@@ -14,7 +14,7 @@ bench=$root/build/windows/bench/win32/deletefiles_bench.exe
 
 . scripts/wine-env.sh
 zova_wine_prefix "$root/build/wine-bench"
-trap 'WINEPREFIX=$WINEPREFIX wineserver -k >/dev/null 2>&1 || true' EXIT
+trap 'WINEPREFIX=$WINEPREFIX "$WINESERVER" -k >/dev/null 2>&1 || true' EXIT
 drive=$WINEPREFIX/drive_c
 
 # 40 directories of 49 sub-directories each: 2,000 directories with 10 files apiece.

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <windows.h>
-// CoTaskMemFree, which the lean windows.h leaves out.
-#include <objbase.h>
 
 #include <utility>
+
+#include "platform/win32/SystemFunction.h"
 
 namespace plat {
 
@@ -91,8 +91,16 @@ using UniqueHKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
 using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, &FreeLibrary>>;
 // Icons extracted from a file (not the shared ones of LoadIcon).
 using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, &DestroyIcon>>;
+// Memory that the shell allocates for its caller, given back with ole32's CoTaskMemFree (loaded
+// with the shell that allocated it).
+inline void FreeTaskMemory(void* memory) noexcept {
+  using CoTaskMemFreeFunction = void(WINAPI*)(void*);
+  static const auto free = SystemFunction<CoTaskMemFreeFunction>(L"ole32.dll", "CoTaskMemFree");
+  if (free != nullptr) free(memory);
+}
+
 // Strings the shell allocates for its caller (SHGetKnownFolderPath).
-using UniqueShellString = UniqueHandle<NullHandleTraits<PWSTR, &CoTaskMemFree>>;
+using UniqueShellString = UniqueHandle<NullHandleTraits<PWSTR, &FreeTaskMemory>>;
 // The argument list that CommandLineToArgvW makes.
 using UniqueArgumentList = UniqueHandle<NullHandleTraits<LPWSTR*, &LocalFree>>;
 // GDI objects that the program created.

@@ -5,6 +5,7 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include "platform/win32/SystemFunction.h"
 #include "platform/win32/SystemString.h"
 #include "platform/win32/UniqueHandle.h"
 
@@ -46,11 +47,13 @@ std::optional<std::string> Win32KnownFolders::Find(KnownFolder folder) {
   if (id == nullptr) {
     return ReadSystemString([](wchar_t* buffer, DWORD size) { return GetTempPathW(size, buffer); });
   }
+  using SHGetKnownFolderPathFunction = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+  static const auto getPath =
+      SystemFunction<SHGetKnownFolderPathFunction>(L"shell32.dll", "SHGetKnownFolderPath");
+  if (getPath == nullptr) return std::nullopt;
   // Given back also on failure, as the function's contract asks.
   UniqueShellString path;
-  if (FAILED(SHGetKnownFolderPath(*id, KF_FLAG_DONT_VERIFY, nullptr, path.Receive()))) {
-    return std::nullopt;
-  }
+  if (FAILED(getPath(*id, KF_FLAG_DONT_VERIFY, nullptr, path.Receive()))) return std::nullopt;
   return Narrow(path.Get());
 }
 

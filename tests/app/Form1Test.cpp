@@ -38,7 +38,7 @@ TEST_F(Form1Test, WindowIsFixedWhiteAndCentred) {
   EXPECT_EQ(f.BorderStyle(), tk::bsSingle);
   EXPECT_EQ(f.Color(), tk::clWhite);
   EXPECT_EQ(f.StatusBar1->Color(), tk::clWhite);
-  const tk::TRect area = backend.WorkArea();
+  const tk::TRect area = backend.Screen();
   EXPECT_EQ(f.Left(), (area.Width() - f.Width()) / 2);
   EXPECT_EQ(f.Top(), (area.Height() - f.Height()) / 2);
   EXPECT_TRUE(f.Visible());
@@ -67,6 +67,7 @@ TEST_F(Form1Test, TabOrderAndHiddenList) {
   app::TForm1& f = Open();
   EXPECT_EQ(f.Button1->TabOrder(), 0);
   EXPECT_EQ(f.Button2->TabOrder(), 1);
+  EXPECT_EQ(tk::CancelButtonOf(f), f.Button2);  // Escape
   EXPECT_EQ(f.ListBox1->TabOrder(), 4);
   EXPECT_FALSE(f.ListBox1->Visible());
   EXPECT_EQ(f.ListBox1->ItemHeight(), 13);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The window's fonts are drawn with the face the layout was made for: "MS Sans Serif" as the
 # bitmap face with the metrics of Windows' 8 pt (13 px cell, 11 px ascent, 5 px average width),
-# also in bold at 10 pt for Label1, with a letter for every character of the window's German,
-# English and Polish texts; and the scripts' report names it. Without Wine's own fonts in the
-# prefix DejaVu Sans stands in and the window's texts get cut; with the Western edition of the
-# face the Polish letters are missing.
+# also in bold at 10 pt for Label1, and at the heights of 120, 144 and 192 dpi (the face's 16 px
+# cell, doubled for the bold of 192 dpi: what the truncation check measures there), with a letter
+# for every character of the window's German, English and Polish texts; and the scripts' report
+# names it. Without Wine's own fonts in the prefix DejaVu Sans stands in and the window's texts
+# get cut; with the Western edition of the face the Polish letters are missing.
 . "$(dirname "$0")/lib.sh"
 . "$here/../../scripts/window-font.sh"
 
@@ -19,6 +20,12 @@ while IFS='|' read -r height style want; do
 done <<'CASES'
 -11||font	MS Sans Serif	bitmap	13	11	5
 -13|bold|font	MS Sans Serif	bitmap	16	13
+-14||font	MS Sans Serif	bitmap	16	13	7
+-17||font	MS Sans Serif	bitmap	16	13	7
+-22||font	MS Sans Serif	bitmap	16	13	7
+-16|bold|font	MS Sans Serif	bitmap	16	13
+-20|bold|font	MS Sans Serif	bitmap	16	13
+-26|bold|font	MS Sans Serif	bitmap	32	26
 CASES
 
 report=$(driver=$ZOVA_DRIVER zova_window_font run)

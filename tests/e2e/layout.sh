@@ -14,7 +14,7 @@ wait_window "$TITLE_DE"
 dump=$(driver dump "$TITLE_DE" | tr -d '\r')
 echo "$dump"
 
-window=$(echo "$dump" | awk -F'\t' '$1=="window"')
+window=$(echo "$dump" | awk -F'\t' '$1=="window" {print $1"\t"$2"\t"$3"\t"$4"\t"$5}')
 [ "$window" = "window	$TITLE_DE	375	231	1" ] || fail "window line: $window"
 
 expect_control() {  # class text left top width height visible

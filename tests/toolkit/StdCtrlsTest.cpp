@@ -1,8 +1,11 @@
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "tests/support/RecordingPeers.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Form.h"
 #include "toolkit/Properties.h"
 #include "toolkit/StdCtrls.h"
 
@@ -148,6 +151,55 @@ TEST_F(StdCtrlsTest, CheckBoxClickTogglesBeforeTheHandler) {
   EXPECT_TRUE(seen);
   box.Click();
   EXPECT_FALSE(box.Checked());
+}
+
+// A window with an OK button, and a panel holding a cancel button.
+struct CancelWindow {
+  TForm form{nullptr};
+  TButton* ok = Add<TButton>(form);
+  TPanel* panel = Add<TPanel>(form);
+  TButton* cancel = Add<TButton>(*panel);
+
+  CancelWindow() {
+    ok->SetTabOrder(0);
+    panel->SetTabOrder(1);
+    cancel->SetCancel(true);
+  }
+  template <class T>
+  T* Add(TWinControl& parent) {
+    T* control = new T(&form);
+    control->SetParent(&parent);
+    return control;
+  }
+};
+
+struct CancelCase {
+  const char* name;
+  std::function<void(CancelWindow&)> arrange;
+  // Which button Escape presses: "cancel", "ok" or none.
+  std::string pressed;
+};
+
+TEST_F(StdCtrlsTest, EscapePressesTheFirstCancelButtonWhenItCanBePressed) {
+  const CancelCase cases[] = {
+      {"on a panel", [](CancelWindow&) {}, "cancel"},
+      {"none", [](CancelWindow& w) { w.cancel->SetCancel(false); }, ""},
+      {"disabled, as while a run removes", [](CancelWindow& w) { w.cancel->SetEnabled(false); },
+       ""},
+      {"hidden", [](CancelWindow& w) { w.cancel->SetVisible(false); }, ""},
+      {"its panel disabled", [](CancelWindow& w) { w.panel->SetEnabled(false); }, ""},
+      {"two: the first in tab order", [](CancelWindow& w) { w.ok->SetCancel(true); }, "ok"},
+      {"two, the first disabled", [](CancelWindow& w) {
+         w.ok->SetCancel(true);
+         w.ok->SetEnabled(false);
+       }, ""},
+  };
+  for (const CancelCase& c : cases) {
+    CancelWindow w;
+    c.arrange(w);
+    const TButton* pressed = CancelButtonOf(w.form);
+    EXPECT_EQ(pressed == nullptr ? "" : pressed == w.ok ? "ok" : "cancel", c.pressed) << c.name;
+  }
 }
 
 }  // namespace

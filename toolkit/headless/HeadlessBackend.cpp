@@ -22,6 +22,10 @@ std::optional<std::string> HeadlessBackend::LoadDescription(std::string_view nam
   return std::nullopt;
 }
 
+TSize HeadlessBackend::ShownSize(const TControl& control) {
+  return TSize{control.Width(), control.Height()};
+}
+
 TRect HeadlessBackend::FrameInsets(int borderStyle) {
   // The frame of a classic Windows window at 96 pixels per inch.
   switch (borderStyle) {

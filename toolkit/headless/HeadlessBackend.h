@@ -43,7 +43,8 @@ class HeadlessBackend : public Backend {
   std::optional<std::string> LoadDescription(std::string_view name) override;
   DialogService& Dialogs() override { return dialogs_; }
   TRect FrameInsets(int borderStyle) override;
-  TRect WorkArea() override { return TRect{0, 0, 1024, 768}; }
+  TRect Screen() override { return TRect{0, 0, 1024, 768}; }
+  TSize ShownSize(const TControl& control) override;
   std::string DefaultTitle() override { return title_; }
 
   void AddDescription(const std::string& name, std::string text) { descriptions_[name] = text; }

@@ -82,12 +82,13 @@ void ComboBoxPeer::ApplyText() {
 
 // The window's height includes the dropped-down list.
 void ComboBoxPeer::ApplyBounds() {
-  int height = combo_.Height();
+  const TRect bounds = ScaledBounds();
+  int height = bounds.Height();
   if (combo_.Style() != csSimple) {
     const int item = Native().ItemHeight();
-    height += combo_.DropDownCount() * (item > 0 ? item : 16);
+    height += combo_.DropDownCount() * (item > 0 ? item : Scaled(16));
   }
-  SetWindowPos(Handle(), nullptr, combo_.Left(), combo_.Top(), combo_.Width(), height,
+  SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.Width(), height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

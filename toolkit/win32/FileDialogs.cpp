@@ -4,10 +4,26 @@
 
 #include <vector>
 
+#include "platform/win32/SystemFunction.h"
 #include "toolkit/StringList.h"
 #include "toolkit/win32/Utf16.h"
 
 namespace tk::win32 {
+
+namespace {
+
+// The common dialogs, loaded when a window first shows one (most never do).
+BOOL RunFileDialog(bool save, OPENFILENAMEW& ofn) {
+  using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+  static const auto open =
+      plat::SystemFunction<FileDialogFunction>(L"comdlg32.dll", "GetOpenFileNameW");
+  static const auto saveAs =
+      plat::SystemFunction<FileDialogFunction>(L"comdlg32.dll", "GetSaveFileNameW");
+  const FileDialogFunction run = save ? saveAs : open;
+  return run != nullptr ? run(&ofn) : FALSE;
+}
+
+}  // namespace
 
 std::wstring FilterList(std::string_view filter) {
   if (filter.empty()) return {};
@@ -47,7 +63,7 @@ bool ShowFileDialog(TOpenDialog& dialog, HWND owner) {
   ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
               (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-  const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  const BOOL chosen = RunFileDialog(save, ofn);
   if (!chosen) return false;
   dialog.SetFileName(Narrow(file.data()));
   dialog.SetFilterIndex(static_cast<std::int32_t>(ofn.nFilterIndex));

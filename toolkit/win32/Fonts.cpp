@@ -6,10 +6,10 @@ namespace tk::win32 {
 
 namespace {
 
-native::FontDescription DescriptionOf(const TFont& font) {
+native::FontDescription DescriptionOf(const TFont& font, int dpi) {
   native::FontDescription description;
   description.face = font.Name();
-  description.height = font.Height();
+  description.height = ScaleToDpi(font.Height(), dpi);
   description.bold = (font.Style() & fsBold) != 0;
   description.italic = (font.Style() & fsItalic) != 0;
   description.underline = (font.Style() & fsUnderline) != 0;
@@ -20,12 +20,12 @@ native::FontDescription DescriptionOf(const TFont& font) {
 
 }  // namespace
 
-LOGFONTW LogFontFor(const TFont& font) {
-  return native::LogFontFor(DescriptionOf(font));
+LOGFONTW LogFontFor(const TFont& font, int dpi) {
+  return native::LogFontFor(DescriptionOf(font, dpi));
 }
 
-plat::UniqueFont CreateFontFor(const TFont& font) {
-  return native::CreateFontFor(DescriptionOf(font));
+plat::UniqueFont CreateFontFor(const TFont& font, int dpi) {
+  return native::CreateFontFor(DescriptionOf(font, dpi));
 }
 
 }  // namespace tk::win32

@@ -5,11 +5,14 @@
 #include <windows.h>
 
 #include "platform/win32/UniqueHandle.h"
+#include "toolkit/DpiScale.h"
 #include "toolkit/Font.h"
 
 namespace tk::win32 {
 
-LOGFONTW LogFontFor(const TFont& font);
-plat::UniqueFont CreateFontFor(const TFont& font);
+// The font at `dpi`: its stored height is meant at 96 dpi. The face stays the stored one at every
+// resolution (see the README on fonts at other scales).
+LOGFONTW LogFontFor(const TFont& font, int dpi = kDesignDpi);
+plat::UniqueFont CreateFontFor(const TFont& font, int dpi = kDesignDpi);
 
 }  // namespace tk::win32

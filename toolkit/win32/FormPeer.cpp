@@ -6,10 +6,12 @@
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Saturated.h"
+#include "toolkit/StdCtrls.h"
 #include "toolkit/win32/FormStyles.h"
 #include "toolkit/win32/MenuBarPeer.h"
 #include "toolkit/win32/Resources.h"
 #include "toolkit/win32/StandardPeers.h"
+#include "toolkit/win32/native/Dpi.h"
 #include "toolkit/win32/native/SimpleControls.h"
 
 namespace tk::win32 {
@@ -27,10 +29,18 @@ class FormPeer : public WindowPeer {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyBounds() override;
+  // Puts the window's top-left corner at (x, y), in a size that gives the stored client area at
+  // the window's resolution.
+  void PlaceAt(int x, int y);
+  // WM_DPICHANGED: the window and every control in it laid out again at `dpi`, from the stored
+  // values, in the place the system suggests.
+  void ChangeDpi(int dpi, const RECT& suggested);
+  static void RescaleChildren(const TWinControl& parent);
   void ApplyBorderStyle();
   void ApplyMenu();
   void RestoreFocus();
   void PressFocusedButton();
+  void PressCancelButton();
   static void RegisterWindowClass();
 
   TCustomForm& form_;
@@ -83,21 +93,55 @@ void FormPeer::Apply(Aspect aspect) {
   }
 }
 
-void FormPeer::ApplyBounds() {
+void FormPeer::ApplyBounds() { PlaceAt(form_.Left(), form_.Top()); }
+
+void FormPeer::PlaceAt(int x, int y) {
   HWND hwnd = Handle();
-  int width = form_.Width();
-  int height = form_.Height();
-  SetWindowPos(hwnd, nullptr, form_.Left(), form_.Top(), width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  // The frame may differ from the computed one (themes, a window manager): the client size is
-  // what counts, so correct the outer size by the difference.
+  const native::Window window(hwnd);
+  const RECT insets = native::FrameInsetsAtDpi(window.Style(), window.ExStyle(),
+                                               GetMenu(hwnd) != nullptr, Dpi());
+  const TSize outer = OuterSizeAtDpi({form_.ClientWidth(), form_.ClientHeight()},
+                                     {insets.left, insets.top, insets.right, insets.bottom}, Dpi());
+  SetWindowPos(hwnd, nullptr, x, y, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may differ from the computed one (themes, a window manager, a menu bar that wraps):
+  // the client size is what counts, so correct the outer size by the difference.
   RECT client{};
   GetClientRect(hwnd, &client);
-  const std::int64_t dx = std::int64_t{form_.ClientWidth()} - (client.right - client.left);
-  const std::int64_t dy = std::int64_t{form_.ClientHeight()} - (client.bottom - client.top);
+  const std::int64_t dx = std::int64_t{Scaled(form_.ClientWidth())} - (client.right - client.left);
+  const std::int64_t dy = std::int64_t{Scaled(form_.ClientHeight())} - (client.bottom - client.top);
   if (dx != 0 || dy != 0) {
-    SetWindowPos(hwnd, nullptr, 0, 0, Saturated(width + dx), Saturated(height + dy),
+    SetWindowPos(hwnd, nullptr, 0, 0, Saturated(outer.width + dx), Saturated(outer.height + dy),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+}
+
+void FormPeer::ChangeDpi(int dpi, const RECT& suggested) {
+  HWND hwnd = Handle();
+  SetDpi(dpi);
+  // One repaint of the whole window instead of one per control that moves.
+  const bool shown = IsWindowVisible(hwnd) != FALSE;
+  if (shown) native::Window(hwnd).SetRedraw(false);
+  ApplyFont();
+  RescaleChildren(form_);
+  // The form keeps the new corner, so that placing the window again later (a new border style or
+  // client size) does not move it back; its stored size stays. Setting the corner places the
+  // window only when the corner moved.
+  form_.SetBounds(suggested.left, suggested.top, form_.Width(), form_.Height());
+  PlaceAt(suggested.left, suggested.top);
+  if (shown) {
+    native::Window(hwnd).SetRedraw(true);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+}
+
+void FormPeer::RescaleChildren(const TWinControl& parent) {
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    TControl* control = parent.Controls(i);
+    if (control->Peer() == nullptr) continue;
+    if (WindowPeer* peer = FromHandle(static_cast<HWND>(control->Peer()->NativeHandle()))) {
+      peer->Rescale();
+    }
+    if (const auto* window = DynamicCast<TWinControl>(control)) RescaleChildren(*window);
   }
 }
 
@@ -144,6 +188,13 @@ void FormPeer::PressFocusedButton() {
   }
 }
 
+// Escape: the dialog manager asks for IDCANCEL, which the form's cancel button answers.
+void FormPeer::PressCancelButton() {
+  if (TButton* button = CancelButtonOf(form_)) {
+    Application().Guarded([button] { button->Click(); });
+  }
+}
+
 LRESULT CALLBACK FormPeer::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   // Only forms use this window class, so its peer is a form's.
   if (auto* peer = static_cast<FormPeer*>(FromHandle(hwnd))) {
@@ -161,6 +212,9 @@ LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       EraseBackground(reinterpret_cast<HDC>(wParam));
       return 1;
+    case native::kDpiChangedMessage:
+      ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -173,6 +227,10 @@ LRESULT FormPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == 0 && RunMenuCommand(hwnd, LOWORD(wParam))) return 0;
       if (lParam == 0 && LOWORD(wParam) == IDOK) {
         PressFocusedButton();
+        return 0;
+      }
+      if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+        PressCancelButton();
         return 0;
       }
       [[fallthrough]];

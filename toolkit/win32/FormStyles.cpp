@@ -1,6 +1,8 @@
 #include "toolkit/win32/FormStyles.h"
 
+#include "toolkit/DpiScale.h"
 #include "toolkit/Form.h"
+#include "toolkit/win32/native/Dpi.h"
 
 namespace tk::win32 {
 
@@ -25,9 +27,8 @@ WindowStyles FormStyles(int borderStyle) {
 
 TRect FrameInsetsFor(int borderStyle) {
   const WindowStyles styles = FormStyles(borderStyle);
-  RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, styles.style, FALSE, styles.exStyle);
-  return TRect{-r.left, -r.top, r.right, r.bottom};
+  const RECT r = native::FrameInsetsAtDpi(styles.style, styles.exStyle, false, kDesignDpi);
+  return TRect{r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace tk::win32

@@ -14,7 +14,8 @@ struct WindowStyles {
 };
 
 WindowStyles FormStyles(int borderStyle);
-// How far the frame of a window with this border style reaches beyond its client area.
+// How far the frame of a window with this border style reaches beyond its client area at 96 dpi,
+// the resolution the toolkit's sizes are given in.
 TRect FrameInsetsFor(int borderStyle);
 
 }  // namespace tk::win32

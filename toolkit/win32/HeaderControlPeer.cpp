@@ -38,6 +38,11 @@ class HeaderControlPeer : public WindowPeer {
     }
   }
 
+  void Rescale() override {
+    WindowPeer::Rescale();
+    for (int i = 0; i < header_.Sections().Count(); ++i) Native().Set(i, Item(i));
+  }
+
   void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case ListChange::Put:
@@ -65,7 +70,7 @@ class HeaderControlPeer : public WindowPeer {
 
   native::HeaderItem Item(int index) const {
     const THeaderSection& section = *header_.Sections()[index];
-    return {section.Text(), section.Width(), SectionFormat(section.Alignment())};
+    return {section.Text(), Scaled(section.Width()), SectionFormat(section.Alignment())};
   }
 
   THeaderControl& header_;

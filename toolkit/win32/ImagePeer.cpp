@@ -1,5 +1,5 @@
-// Pictures from the program's bitmap resources, drawn at their own size from the top-left
-// corner. A missing resource shows nothing.
+// Pictures from the program's bitmap resources, drawn from the top-left corner at their own size
+// at 96 dpi, scaled at other resolutions. A missing resource shows nothing.
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/win32/Resources.h"
 #include "toolkit/win32/StandardPeers.h"
@@ -25,6 +25,8 @@ class ImagePeer : public WindowPeer {
     }
   }
 
+  void Rescale() override { LoadPicture(); }
+
  private:
   void LoadPicture() {
     plat::UniqueBitmap bitmap = LoadBitmapResource(image_.Picture());
@@ -33,6 +35,10 @@ class ImagePeer : public WindowPeer {
       const COLORREF background =
           parent != nullptr ? parent->BackgroundColor() : GetSysColor(COLOR_BTNFACE);
       bitmap = OnBackground(bitmap.Get(), background);
+    }
+    BITMAP info{};
+    if (bitmap && Dpi() != kDesignDpi && GetObjectW(bitmap.Get(), sizeof info, &info) != 0) {
+      bitmap = Resized(bitmap.Get(), Scaled(info.bmWidth), Scaled(info.bmHeight));
     }
     native::StaticImage(Handle()).SetBitmap(bitmap.Get());
     // The static control keeps using the bitmap; the old one goes after the switch.

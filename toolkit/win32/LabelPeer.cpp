@@ -33,12 +33,13 @@ class LabelPeer : public WindowPeer {
       WindowPeer::ApplyBounds();
       return;
     }
+    const TRect bounds = ScaledBounds();
     const int width = TextWidth();
-    int left = label_.Left();
+    int left = bounds.left;
     if (const auto* edit = DynamicCast<TCustomLabeledEdit>(label_.Owner())) {
       if (edit->EditLabel() == &label_ && edit->LabelPosition() == lpLeft) left -= width;
     }
-    SetWindowPos(Handle(), nullptr, left, label_.Top(), width, label_.Height(),
+    SetWindowPos(Handle(), nullptr, left, bounds.top, width, bounds.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
 

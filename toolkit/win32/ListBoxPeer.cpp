@@ -36,6 +36,11 @@ class ListBoxPeer : public WindowPeer {
     }
   }
 
+  void Rescale() override {
+    WindowPeer::Rescale();
+    ApplyItemHeight();
+  }
+
   void ApplyItems(ItemList, ListChange change, int index) override {
     switch (change) {
       case StringsChange::Put: {
@@ -69,7 +74,7 @@ class ListBoxPeer : public WindowPeer {
     Native().Select(listBox_.ItemIndex());
   }
 
-  void ApplyItemHeight() { Native().SetItemHeight(listBox_.ItemHeight()); }
+  void ApplyItemHeight() { Native().SetItemHeight(Scaled(listBox_.ItemHeight())); }
 
   bool Notification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {

@@ -68,6 +68,11 @@ class ListViewPeer : public WindowPeer {
     }
   }
 
+  void Rescale() override {
+    WindowPeer::Rescale();
+    ApplyColumns();
+  }
+
   void ApplyItems(ItemList list, ListChange change, int index) override {
     if (list == ItemList::Columns) {
       if (ApplyColumns()) {
@@ -110,7 +115,7 @@ class ListViewPeer : public WindowPeer {
     std::vector<native::ColumnSpec> specs;
     for (int i = 0; i < columns.Count(); ++i) {
       const TListColumn* c = columns[i];
-      specs.push_back({c->Caption(), c->Width(), ColumnFormat(c->Alignment())});
+      specs.push_back({c->Caption(), Scaled(c->Width()), ColumnFormat(c->Alignment())});
     }
     return Native().SetColumns(specs);
   }

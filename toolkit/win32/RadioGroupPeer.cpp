@@ -81,15 +81,17 @@ class RadioGroupPeer : public WindowPeer {
     if (count == 0) return;
     const int columns = group_.Columns();
     const int perColumn = (count + columns - 1) / columns;
-    const int buttonWidth = Saturated((std::int64_t{group_.Width()} - 10) / columns);
+    const TRect bounds = ScaledBounds();
+    const int buttonWidth = Saturated((std::int64_t{bounds.Width()} - Scaled(10)) / columns);
     const int fontHeight = FontHeight();
-    const int space = Saturated(std::int64_t{group_.Height()} - fontHeight - 5);
+    const int space = Saturated(std::int64_t{bounds.Height()} - fontHeight - Scaled(5));
     const int buttonHeight = space / perColumn;
     const int topMargin = fontHeight + 1 + (space % perColumn) / 2;
     for (int i = 0; i < count; ++i) {
       SetWindowPos(buttons_[static_cast<std::size_t>(i)], nullptr,
-                   (i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin,
-                   buttonWidth, buttonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+                   (i / perColumn) * buttonWidth + Scaled(8),
+                   (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
 

@@ -52,6 +52,11 @@ class StatusBarPeer : public WindowPeer {
     }
   }
 
+  void Rescale() override {
+    WindowPeer::Rescale();
+    if (!bar_.SimplePanel()) ApplyParts();
+  }
+
   void ApplyItems(ItemList, ListChange change, int index) override {
     if (bar_.SimplePanel()) return;  // the panels show when simple mode ends
     if (change == ListChange::Put) {
@@ -79,7 +84,7 @@ class StatusBarPeer : public WindowPeer {
     std::vector<int> edges;
     int right = 0;
     for (int i = 0; i + 1 < panels.Count(); ++i) {
-      right += panels[i]->Width();
+      right += Scaled(panels[i]->Width());
       edges.push_back(right);
     }
     edges.push_back(-1);

@@ -40,6 +40,11 @@ class StringGridPeer : public WindowPeer {
     }
   }
 
+  void Rescale() override {
+    WindowPeer::Rescale();
+    ApplyColumns();
+  }
+
   // A Put names a row whose cells changed; anything else is a new shape.
   void ApplyItems(ItemList, ListChange change, int row) override {
     if (change != ListChange::Put) {
@@ -55,7 +60,7 @@ class StringGridPeer : public WindowPeer {
   void ApplyColumns() {
     const std::vector<native::ColumnSpec> columns(
         static_cast<std::size_t>(grid_.ColCount()),
-        native::ColumnSpec{"", grid_.DefaultColWidth(), LVCFMT_LEFT});
+        native::ColumnSpec{"", Scaled(grid_.DefaultColWidth()), LVCFMT_LEFT});
     Native().SetColumns(columns);
   }
 

@@ -47,4 +47,22 @@ plat::UniqueBitmap OnBackground(HBITMAP picture, COLORREF background) {
   return result;
 }
 
+plat::UniqueBitmap Resized(HBITMAP picture, int width, int height) {
+  BITMAP info{};
+  if (GetObjectW(picture, sizeof info, &info) == 0 || width <= 0 || height <= 0) {
+    return plat::UniqueBitmap();
+  }
+  const plat::UniqueWindowDc screen = plat::WindowDcOf(nullptr);
+  plat::UniqueBitmap result(CreateCompatibleBitmap(screen.Get(), width, height));
+  if (!result) return plat::UniqueBitmap();
+  const BitmapDc source(screen.Get(), picture);
+  const BitmapDc target(screen.Get(), result.Get());
+  SetStretchBltMode(target.Get(), HALFTONE);
+  // Halftone needs the brush origin set again after the mode.
+  SetBrushOrgEx(target.Get(), 0, 0, nullptr);
+  StretchBlt(target.Get(), 0, 0, width, height, source.Get(), 0, 0, info.bmWidth, info.bmHeight,
+             SRCCOPY);
+  return result;
+}
+
 }  // namespace tk::win32

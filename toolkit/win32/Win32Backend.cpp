@@ -4,6 +4,7 @@
 // The common controls need the base declarations first.
 #include <commctrl.h>
 
+#include "toolkit/Control.h"
 #include "toolkit/win32/FormStyles.h"
 #include "toolkit/win32/Resources.h"
 #include "toolkit/win32/StandardPeers.h"
@@ -63,10 +64,23 @@ TRect Win32Backend::FrameInsets(int borderStyle) {
   return FrameInsetsFor(borderStyle);
 }
 
-TRect Win32Backend::WorkArea() {
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  return TRect{area.left, area.top, area.right, area.bottom};
+TRect Win32Backend::Screen() {
+  // The primary monitor's top-left corner is the origin of the screen's coordinates.
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) {
+    return TRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return TRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+TSize Win32Backend::ShownSize(const TControl& control) {
+  RECT r{};
+  if (control.Peer() == nullptr ||
+      !GetWindowRect(static_cast<HWND>(control.Peer()->NativeHandle()), &r)) {
+    return TSize{control.Width(), control.Height()};
+  }
+  return TSize{r.right - r.left, r.bottom - r.top};
 }
 
 std::string Win32Backend::DefaultTitle() {

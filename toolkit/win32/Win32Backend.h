@@ -21,7 +21,8 @@ class Win32Backend : public Backend {
   std::optional<std::string> LoadDescription(std::string_view name) override;
   DialogService& Dialogs() override { return dialogs_; }
   TRect FrameInsets(int borderStyle) override;
-  TRect WorkArea() override;
+  TRect Screen() override;
+  TSize ShownSize(const TControl& control) override;
   std::string DefaultTitle() override;
 
   // Where further kinds of control register their peers.

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "platform/win32/UniqueHandle.h"
+#include "toolkit/DpiScale.h"
 #include "toolkit/win32/DialogTemplate.h"
 #include "toolkit/win32/FileDialogs.h"
 #include "toolkit/win32/Utf16.h"
+#include "toolkit/win32/native/Dpi.h"
 #include "toolkit/win32/native/SimpleControls.h"
 
 // The toolkit's DialogKind::MessageBox, not the Win32 function macro.
@@ -18,6 +20,7 @@ namespace tk::win32 {
 
 namespace {
 
+// At 96 dpi; the dialog scales them to its resolution, as the system scales its font.
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kIconGap = 12;
@@ -69,21 +72,28 @@ HWND AddChild(HWND dialog, const wchar_t* className, const std::wstring& text, D
   return child;
 }
 
-SIZE MeasureText(HWND dialog, HFONT font, const std::wstring& text) {
+SIZE MeasureText(HWND dialog, HFONT font, const std::wstring& text, int maxWidth) {
   const plat::UniqueWindowDc dc = plat::WindowDcOf(dialog);
   const plat::UniqueSelection selected = plat::SelectInto(dc.Get(), font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc.Get(), &metrics);
-  RECT r{0, 0, kMaxTextWidth, 0};
+  RECT r{0, 0, maxWidth, 0};
   DrawTextW(dc.Get(), text.c_str(), -1, &r,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   return SIZE{r.right - r.left, std::max<LONG>(r.bottom - r.top, metrics.tmHeight)};
 }
 
 void Layout(HWND dialog, const DialogState& state) {
+  const int dpi = native::WindowDpi(dialog);
+  const auto px = [dpi](int value) { return ScaleToDpi(value, dpi); };
+  const int margin = px(kMargin);
+  const int iconSize = px(kIconSize);
+  const int buttonWidth = px(kButtonWidth);
+  const int buttonHeight = px(kButtonHeight);
+  const int buttonGap = px(kButtonGap);
   const HFONT font = native::Window(dialog).Font();
   const std::wstring text = Widen(DialogLines(state.request.text));
-  const SIZE textSize = MeasureText(dialog, font, text);
+  const SIZE textSize = MeasureText(dialog, font, text, px(kMaxTextWidth));
   const wchar_t* icon = IconFor(state.request);
 
   std::vector<TMsgDlgBtn> buttons;
@@ -91,25 +101,26 @@ void Layout(HWND dialog, const DialogState& state) {
     if ((state.buttons & b) != 0) buttons.push_back(b);
   }
   const int count = static_cast<int>(buttons.size());
-  const int buttonsWidth = count * kButtonWidth + (count - 1) * kButtonGap;
-  const int textLeft = kMargin + (icon != nullptr ? kIconSize + kIconGap : 0);
-  const int contentHeight = std::max<int>(textSize.cy, icon != nullptr ? kIconSize : 0);
+  const int buttonsWidth = count * buttonWidth + (count - 1) * buttonGap;
+  const int textLeft = margin + (icon != nullptr ? iconSize + px(kIconGap) : 0);
+  const int contentHeight = std::max<int>(textSize.cy, icon != nullptr ? iconSize : 0);
   // Wide enough for the caption beside the close box, too.
-  const SIZE captionSize = MeasureText(dialog, font, Widen(state.request.caption));
-  const int captionWidth = captionSize.cx + 2 * GetSystemMetrics(SM_CXSIZE) + kMargin;
+  const SIZE captionSize =
+      MeasureText(dialog, font, Widen(state.request.caption), px(kMaxTextWidth));
+  const int captionWidth = captionSize.cx + 2 * GetSystemMetrics(SM_CXSIZE) + margin;
   const int clientWidth =
-      std::max<int>({textLeft + textSize.cx + kMargin, buttonsWidth + 2 * kMargin, captionWidth});
-  const int buttonsTop = kMargin + contentHeight + kMargin;
-  const int clientHeight = buttonsTop + kButtonHeight + kMargin;
+      std::max<int>({textLeft + textSize.cx + margin, buttonsWidth + 2 * margin, captionWidth});
+  const int buttonsTop = margin + contentHeight + margin;
+  const int clientHeight = buttonsTop + buttonHeight + margin;
 
   if (icon != nullptr) {
     const native::StaticImage iconWindow(
         AddChild(dialog, L"Static", L"", SS_ICON, kIconId,
-                 RECT{kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize}, font));
+                 RECT{margin, margin, margin + iconSize, margin + iconSize}, font));
     iconWindow.SetIcon(LoadIconW(nullptr, icon));
   }
   // A short text stands level with the middle of the icon.
-  const int textTop = kMargin + (contentHeight - textSize.cy) / 2;
+  const int textTop = margin + (contentHeight - textSize.cy) / 2;
   AddChild(dialog, L"Static", text, SS_LEFT | SS_NOPREFIX, kTextId,
            RECT{textLeft, textTop, textLeft + textSize.cx, textTop + textSize.cy}, font);
 
@@ -118,21 +129,20 @@ void Layout(HWND dialog, const DialogState& state) {
   for (TMsgDlgBtn b : buttons) {
     const DWORD style = WS_TABSTOP | (first == nullptr ? BS_DEFPUSHBUTTON | WS_GROUP : 0);
     HWND button = AddChild(dialog, L"Button", Widen(ButtonLabel(b)), style, ButtonResult(b),
-                           RECT{x, buttonsTop, x + kButtonWidth, buttonsTop + kButtonHeight}, font);
+                           RECT{x, buttonsTop, x + buttonWidth, buttonsTop + buttonHeight}, font);
     if (first == nullptr) {
       first = button;
       SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(ButtonResult(b)), 0);
     }
-    x += kButtonWidth + kButtonGap;
+    x += buttonWidth + buttonGap;
   }
 
-  RECT frame{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+  const native::Window window(dialog);
+  const RECT frame = native::FrameInsetsAtDpi(window.Style(), window.ExStyle(), false, dpi);
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const int width = clientWidth + frame.left + frame.right;
+  const int height = clientHeight + frame.top + frame.bottom;
   SetWindowPos(dialog, nullptr, area.left + (area.right - area.left - width) / 2,
                area.top + (area.bottom - area.top - height) / 2, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);

@@ -6,8 +6,10 @@
 #include <unordered_map>
 
 #include "base/Errors.h"
+#include "toolkit/Saturated.h"
 #include "toolkit/win32/Colors.h"
 #include "toolkit/win32/Fonts.h"
+#include "toolkit/win32/native/Dpi.h"
 
 namespace tk::win32 {
 
@@ -91,8 +93,9 @@ void WindowPeer::CreateChild(const wchar_t* className, DWORD style, DWORD exStyl
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
-  HWND hwnd = CreateWindowExW(exStyle, className, L"", style, control_.Left(), control_.Top(),
-                              control_.Width(), control_.Height(), ParentWindowOf(control_),
+  const TRect bounds = ScaledBounds();
+  HWND hwnd = CreateWindowExW(exStyle, className, L"", style, bounds.left, bounds.top,
+                              bounds.Width(), bounds.Height(), ParentWindowOf(control_),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())),
                               GetModuleHandleW(nullptr), nullptr);
   if (hwnd == nullptr) throw base::Exception("Error creating window");
@@ -102,6 +105,7 @@ void WindowPeer::CreateChild(const wchar_t* className, DWORD style, DWORD exStyl
 void WindowPeer::Attach(HWND hwnd) {
   hwnd_ = hwnd;
   Registry()[hwnd_] = this;
+  if (control_.Parent() == nullptr) dpi_ = native::WindowDpi(hwnd_);
   ApplyFont();
   ApplyText();
 }
@@ -246,8 +250,30 @@ void WindowPeer::EraseBackground(HDC hdc) {
   FillRect(hdc, &client, BackgroundBrush());
 }
 
+int WindowPeer::Dpi() const {
+  const TControl* root = &control_;
+  while (root->Parent() != nullptr) root = root->Parent();
+  if (root == &control_) return dpi_;
+  const WindowPeer* top =
+      root->Peer() != nullptr ? FromHandle(static_cast<HWND>(root->Peer()->NativeHandle())) : nullptr;
+  return top != nullptr ? top->dpi_ : kDesignDpi;
+}
+
+TRect WindowPeer::ScaledBounds() const {
+  const TRect stored{control_.Left(), control_.Top(),
+                     Saturated(std::int64_t{control_.Left()} + control_.Width()),
+                     Saturated(std::int64_t{control_.Top()} + control_.Height())};
+  return ScaleToDpi(stored, Dpi());
+}
+
+void WindowPeer::Rescale() {
+  Apply(Aspect::Font);
+  Apply(Aspect::Bounds);
+}
+
 void WindowPeer::ApplyBounds() {
-  SetWindowPos(hwnd_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
+  const TRect bounds = ScaledBounds();
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -256,7 +282,7 @@ void WindowPeer::ApplyText() {
 }
 
 void WindowPeer::ApplyFont() {
-  plat::UniqueFont font = CreateFontFor(control_.Font());
+  plat::UniqueFont font = CreateFontFor(control_.Font(), Dpi());
   Native().SetFont(font.Get(), true);
   // The old font goes only after the window has let go of it.
   font_ = std::move(font);

@@ -6,6 +6,7 @@
 
 #include "platform/win32/UniqueHandle.h"
 #include "toolkit/Control.h"
+#include "toolkit/DpiScale.h"
 #include "toolkit/Peer.h"
 #include "toolkit/win32/native/Window.h"
 
@@ -40,14 +41,27 @@ class WindowPeer : public ControlPeer {
   HBRUSH BackgroundBrush();
   COLORREF BackgroundColor() const;
 
+  // The resolution the control is shown at: its top-level window's. Positions, sizes and font
+  // heights of the control are stored at 96 dpi and shown scaled to it.
+  int Dpi() const;
+  // Shows the control again at its top-level window's resolution, from its stored values.
+  virtual void Rescale();
+
  protected:
   explicit WindowPeer(TControl& control);
 
   // Creates the native window as a child of the parent control's window, in the control's
   // bounds, visible and enabled as the control is, with its font and text.
   void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle = 0);
-  // Takes over a window created by the subclass (a top-level one).
+  // Takes over a window created by the subclass (a top-level one, which takes the resolution of
+  // its monitor).
   void Attach(HWND hwnd);
+  // For a top-level window: the resolution it is now shown at.
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  // A stored 96-dpi value (a position, size or font height) at the control's resolution.
+  int Scaled(int value) const { return ScaleToDpi(value, Dpi()); }
+  // The control's stored bounds at its resolution, relative to its parent.
+  TRect ScaledBounds() const;
   // For a control that holds child windows (a group box, a panel): their notifications reach
   // this control's window, which then hands them on as a form does. Every message of the window
   // passes WindowMessage first.
@@ -93,6 +107,7 @@ class WindowPeer : public ControlPeer {
   HWND hwnd_ = nullptr;
   plat::UniqueFont font_;
   plat::UniqueBrush background_;
+  int dpi_ = kDesignDpi;  // a top-level window's; children ask theirs
   bool redrawOff_ = false;
   bool subclassed_ = false;
 };

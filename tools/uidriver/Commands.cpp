@@ -80,9 +80,12 @@ int Dump(const Args& args, Output& output) {
   HWND window = FindTopLevel(args[1]);
   if (window == nullptr) return NotFound(output, args[1]);
   const Box client = ClientBox(window);
+  POINT corner{0, 0};
+  ClientToScreen(window, &corner);
   output.out += Line({"window", Escape(TextOf(window)), Number(client.right - client.left),
                       Number(client.bottom - client.top),
-                      IsCentred(WindowBox(window), WorkArea()) ? "1" : "0"});
+                      IsCentred(WindowBox(window), PrimaryScreen()) ? "1" : "0", Number(corner.x),
+                      Number(corner.y)});
   for (HWND child : Descendants(window)) {
     output.out += ControlLine(child);
     const auto items = ListItems(child);
@@ -198,6 +201,22 @@ int Close(const Args& args, Output& output) {
   return kOk;
 }
 
+// The focus belongs to the window's thread: another process reads it through that thread's
+// input state.
+int Focus(const Args& args, Output& output) {
+  if (args.size() != 2) return UsageError(output);
+  HWND window = FindTopLevel(args[1]);
+  if (window == nullptr) return NotFound(output, args[1]);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ||
+      info.hwndFocus == nullptr || (info.hwndFocus != window && !IsChild(window, info.hwndFocus))) {
+    return NotFound(output, "focus");
+  }
+  output.out += Line({"focus", Escape(ClassOf(info.hwndFocus)), Escape(TextOf(info.hwndFocus))});
+  return kOk;
+}
+
 int Font(const Args& args, Output& output) {
   if (args.size() < 3) return UsageError(output);
   int height = 0;
@@ -234,8 +253,8 @@ int List(const Args& args, Output& output) {
 std::string Usage() {
   return "usage: uidriver wait <title> [seconds] | exists <title> | dump <title>\n"
          "       | click <title> <button label> | dialog [--of <title>] [seconds]\n"
-         "       | answer <dialog caption> <button label> [seconds] | close <title> | list\n"
-         "       | menu <title> <position>...\n"
+         "       | answer <dialog caption> <button label> [seconds] | close <title> | focus <title>\n"
+         "       | list | menu <title> <position>...\n"
          "       | font <face> <height> [bold] [text...]\n";
 }
 
@@ -250,6 +269,7 @@ int RunCommand(const Args& args, Output& output) {
   if (name == "answer") return Answer(args, output);
   if (name == "close") return Close(args, output);
   if (name == "menu") return ChooseMenu(args, output);
+  if (name == "focus") return Focus(args, output);
   if (name == "list") return List(args, output);
   if (name == "font") return Font(args, output);
   return UsageError(output);

@@ -132,10 +132,8 @@ Box ClientBox(HWND hwnd) {
   return ToBox(r);
 }
 
-Box WorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return ToBox(r);
+Box PrimaryScreen() {
+  return Box{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 bool IsListBox(HWND hwnd) {

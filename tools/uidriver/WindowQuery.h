@@ -33,7 +33,8 @@ HWND FindButton(HWND parent, std::string_view label);
 Box ChildBox(HWND hwnd);   // in the parent's client coordinates
 Box WindowBox(HWND hwnd);  // on the screen
 Box ClientBox(HWND hwnd);
-Box WorkArea();
+// The primary monitor's whole screen (its top-left corner is the origin).
+Box PrimaryScreen();
 
 bool IsListBox(HWND hwnd);
 bool IsStatusBar(HWND hwnd);

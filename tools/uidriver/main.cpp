@@ -8,9 +8,12 @@
 //   exists <title>              whether such a window is there now.
 //   dump <title>                the window, then one line per control inside it:
 //                                 window  <caption> <client width> <client height> <centred 0|1>
+//                                         <client left> <client top>
 //                                 control <class> <id> <text> <left> <top> <width> <height>
 //                                         <visible 0|1> <enabled 0|1> <extra>
-//                               The rectangle is in the parent's client coordinates; <extra> is
+//                               The window is centred on the primary monitor's screen or not; its
+//                               client area's corner is on the screen. A control's rectangle is
+//                               in its parent's client coordinates; <extra> is
 //                               the item count of a list box, the text of a status bar (its
 //                               simple text in simple mode), else empty. A list box or combo
 //                               box is followed by its items:
@@ -29,6 +32,9 @@
 //                               top-row item at the first position, then the item at each next
 //                               position of the pop-up menu the one before opens (positions
 //                               count from 0, over the items the arrow keys stop at).
+//   focus <title>               the control of that window that has the keyboard focus:
+//                                 focus <class> <text>
+//                               (not found when the focus is elsewhere).
 //   list                        every visible top-level window: <class> <title>.
 //   font <face> <height> [bold] [text...]
 //                               the face the system draws this font with (height as a window

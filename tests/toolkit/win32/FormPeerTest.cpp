@@ -60,16 +60,14 @@ TEST_F(FormPeerTest, PlacedAtLeftAndTopWithItsCaption) {
   EXPECT_EQ(native::Window(hwnd).Text(), "Other");
 }
 
-TEST_F(FormPeerTest, ScreenCentredFormIsCentredInTheWorkArea) {
+TEST_F(FormPeerTest, ScreenCentredFormIsCentredOnThePrimaryScreen) {
   auto form = NewForm();
   form->SetPosition(poScreenCenter);
   form->Show();
   RECT window{};
   GetWindowRect(Hwnd(*form), &window);
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  EXPECT_NEAR((window.left + window.right) / 2, (area.left + area.right) / 2, 1);
-  EXPECT_NEAR((window.top + window.bottom) / 2, (area.top + area.bottom) / 2, 1);
+  EXPECT_NEAR(window.left + window.right, GetSystemMetrics(SM_CXSCREEN), 1);
+  EXPECT_NEAR(window.top + window.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
 }
 
 TEST_F(FormPeerTest, ShowMakesVisibleAndCloseHides) {

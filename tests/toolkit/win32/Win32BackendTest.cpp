@@ -58,14 +58,9 @@ TEST_F(Win32BackendTest, FrameInsetsMatchARealWindow) {
   EXPECT_GT(backend.FrameInsets(bsSingle).top, backend.FrameInsets(bsSingle).bottom);
 }
 
-TEST_F(Win32BackendTest, WorkAreaIsTheScreensWorkArea) {
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const TRect work = backend.WorkArea();
-  EXPECT_EQ(work.left, area.left);
-  EXPECT_EQ(work.Width(), area.right - area.left);
-  EXPECT_EQ(work.Height(), area.bottom - area.top);
-  EXPECT_GT(work.Width(), 0);
+TEST_F(Win32BackendTest, ScreenIsThePrimaryMonitorsWholeScreen) {
+  const TRect screen = backend.Screen();
+  EXPECT_EQ(screen, (TRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
 }
 
 TEST_F(Win32BackendTest, DescriptionIsTheRcDataResourceAsUtf8) {

@@ -102,7 +102,11 @@ TEST_F(CommandsTest, DumpDescribesTheWindowAndEachControl) {
   ASSERT_EQ(Run({"dump", kTitle}, output), 0) << output.err;
   const auto records = Records(output.out);
   ASSERT_EQ(records.size(), 8u) << output.out;
-  EXPECT_EQ(records[0], (std::vector<std::string>{"window", kTitle, "375", "231", "1"}));
+  POINT corner{0, 0};
+  ClientToScreen(static_cast<HWND>(form.Peer()->NativeHandle()), &corner);
+  EXPECT_EQ(records[0], (std::vector<std::string>{"window", kTitle, "375", "231", "1",
+                                                  std::to_string(corner.x),
+                                                  std::to_string(corner.y)}));
   EXPECT_EQ(records[1][1], "Static");
   EXPECT_EQ(records[1][3], "Deinstallieren\\r\\n     Men\xC3\xBC 6.1");
   EXPECT_EQ(std::vector<std::string>(records[1].begin() + 4, records[1].end()),
@@ -187,6 +191,21 @@ TEST_F(CommandsTest, ClickPressesTheButtonByItsLabel) {
   backend.ProcessMessages();
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(Run({"click", kTitle, "Stop"}, output), 1);
+}
+
+TEST_F(CommandsTest, FocusNamesTheFocusedControl) {
+  auto* start = Add<TButton>(48, 160, 75, 25);
+  start->SetCaption("Start");
+  auto* cancel = Add<TButton>(240, 160, 75, 25);
+  cancel->SetCaption("Abbrechen");
+  form.Show();
+  SetForegroundWindow(static_cast<HWND>(form.Peer()->NativeHandle()));
+  SetFocus(static_cast<HWND>(cancel->Peer()->NativeHandle()));
+  Output output;
+  ASSERT_EQ(Run({"focus", kTitle}, output), 0) << output.err;
+  EXPECT_EQ(Records(output.out), (std::vector<std::vector<std::string>>{
+                                     {"focus", "Button", "Abbrechen"}}));
+  EXPECT_EQ(Run({"focus", "no such window"}, output), 1);
 }
 
 TEST_F(CommandsTest, DialogIsReadAndAnswered) {

@@ -67,6 +67,10 @@ DWORD Window::Style() const {
   return static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
 }
 
+DWORD Window::ExStyle() const {
+  return static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+}
+
 bool Window::ReplaceStyle(DWORD mask, DWORD bits) const {
   const DWORD style = Style();
   const DWORD wanted = (style & ~mask) | (bits & mask);

@@ -51,6 +51,7 @@ class Window {
   void SetRedraw(bool on) const;
 
   DWORD Style() const;
+  DWORD ExStyle() const;
   // Replaces the style bits under `mask` with `bits`. True when the style changed.
   bool ReplaceStyle(DWORD mask, DWORD bits) const;
 

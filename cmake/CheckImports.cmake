@@ -1,0 +1,16 @@
+# cmake -DOBJDUMP=<objdump> -DFILE=<program> -DFORBIDDEN=<dll;dll> -P CheckImports.cmake: fails when
+# the program imports one of the libraries (names without regard to case).
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND "${OBJDUMP}" -p "${FILE}" OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${FILE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
+string(TOLOWER "${lines}" imported)
+foreach(dll ${FORBIDDEN})
+  string(TOLOWER "DLL Name: ${dll}" line)
+  if(line IN_LIST imported)
+    message(FATAL_ERROR "${FILE} imports ${dll}, which it should load only when it needs it")
+  endif()
+endforeach()
+message(STATUS "${FILE}: ${lines}")
