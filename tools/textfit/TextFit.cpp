@@ -1,15 +1,15 @@
-#include "tests/support/win32/TextFit.h"
+#include "tools/textfit/TextFit.h"
 
 #include <windows.h>
 
 #include "multilang/MLBase.h"
 #include "platform/win32/Utf16.h"
-#include "tests/support/win32/DrawnTexts.h"
+#include "tools/textfit/DrawnTexts.h"
 #include "toolkit/Form.h"
 #include "toolkit/win32/WindowPeer.h"
 #include "toolkit/win32/native/Dpi.h"
 
-namespace testsupport {
+namespace textfit {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::vector<TextFit> CutTexts(const std::vector<TextFit>& measured) {
   return cut;
 }
 
-}  // namespace testsupport
+}  // namespace textfit

@@ -18,7 +18,7 @@ namespace ml {
 class TBaseMultiLang;
 }
 
-namespace testsupport {
+namespace textfit {
 
 // The resolutions a window is checked at: the layout's own and the common scales of a desktop.
 inline constexpr std::array<int, 4> kCheckedDpis{96, 120, 144, 192};
@@ -49,4 +49,4 @@ std::vector<TextFit> MeasureTexts(tk::TForm& form, ml::TBaseMultiLang& localizer
 // The measured texts that do not fit.
 std::vector<TextFit> CutTexts(const std::vector<TextFit>& measured);
 
-}  // namespace testsupport
+}  // namespace textfit
