@@ -120,4 +120,31 @@ TEST_F(SignupPseudoTest, TheToolNamesExactlyThePseudoTextsWiderThanTheirRoom) {
   EXPECT_EQ(named, expected);
 }
 
+
+TEST_F(SignupPseudoTest, TheToolRefusesWhatItCannotCheck) {
+  const std::vector<std::string> kRefused[] = {
+      {},
+      {original, pseudo},
+      {original, "--dpi"},
+      {original, "--dpi", "96,,120"},
+      {original, "--dpi", "96,abc"},
+      {original, "--dpi", "47"},
+      {original, "--dpi", "481"},
+      {original, "--width"},
+      {original, "--component", "MultiLang2"},
+      {scratch.Path("missing.form")},
+  };
+  for (const std::vector<std::string>& args : kRefused) {
+    report = {};
+    EXPECT_EQ(textfit::RunCommand(args, report), textfit::kUsage) << ::testing::PrintToString(args);
+    EXPECT_EQ(report.out, "");
+    EXPECT_NE(report.err, "");
+  }
+  report = {};
+  EXPECT_EQ(textfit::RunCommand({pseudo, "--dpi", "192", "--component", "MultiLang1"}, report),
+            textfit::kAllFit)
+      << report.out;
+  EXPECT_NE(report.out.find("in 4 languages at 192 dpi"), std::string::npos) << report.out;
+}
+
 }  // namespace
