@@ -110,8 +110,8 @@ int RunCommand(const std::vector<std::string>& args, Output& output) {
   std::ostringstream report;
   for (const TextFit& fit : cut) report << fit << "\n";
   report << options.form << ": " << (cut.empty() ? "all " : std::to_string(cut.size()) + " of ")
-         << measured.size() << " texts " << (cut.empty() ? "fit" : "cut") << ", in "
-         << languages << " languages at " << DpiList(options.dpis) << " dpi\n";
+         << measured.size() << " texts " << (cut.empty() ? "fit" : "cut") << ", in " << languages
+         << " languages at " << DpiList(options.dpis) << " dpi\n";
   output.out += report.str();
   return cut.empty() ? kAllFit : kSomeCut;
 }

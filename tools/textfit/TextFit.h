@@ -37,6 +37,7 @@ struct TextFit {
   bool Fits() const { return textWidth <= width && textHeight <= height; }
 };
 
+// One line: the text's backslashes, line breaks and tabs written as "\\", "\r", "\n", "\t".
 std::ostream& operator<<(std::ostream& out, const TextFit& fit);
 
 // Measures every text that a visible control of `form` draws, for each language of `localizer`

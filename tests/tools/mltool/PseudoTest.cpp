@@ -124,7 +124,6 @@ TEST_F(PseudoCommandTest, AddsALanguageOfPseudoTextsAndRemakesIt) {
   EXPECT_EQ(Read("uninst1.form"), once);
 }
 
-
 // A window whose control has a place of its own in each language, and one with a place recorded
 // for its first language only; the default language is `defaultLanguage`.
 std::string PlacedWindow(int defaultLanguage) {

@@ -120,7 +120,6 @@ TEST_F(SignupPseudoTest, TheToolNamesExactlyThePseudoTextsWiderThanTheirRoom) {
   EXPECT_EQ(named, expected);
 }
 
-
 TEST_F(SignupPseudoTest, TheToolRefusesWhatItCannotCheck) {
   const std::vector<std::string> kRefused[] = {
       {},

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "multilang/MLang.h"
-#include "tools/textfit/TextFit.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/Description.h"
+#include "tools/textfit/TextFit.h"
 
 namespace {
 
@@ -104,13 +104,14 @@ std::string Description() {
   std::string words;
   int top = 8;
   for (const FitRow& row : kRows) {
-    text += std::string("object ") + row.name + ": " + row.object + "\nLeft = 8\nTop = " +
-            std::to_string(top) + "\nend\n";
+    text += std::string("object ") + row.name + ": " + row.object +
+            "\nLeft = 8\nTop = " + std::to_string(top) + "\nend\n";
     top += 30;
     words += Quoted(row.name) + "\n" + Quoted(row.fits) + "\n" + Quoted(row.cut) + "\n";
   }
   text += kUntranslated;
-  text += "object MultiLang1: TMultiLang\nLanguages = 2\nTranslateEdits = teAlways\nWords = (\n" + words + ")\nend\nend\n";
+  text += "object MultiLang1: TMultiLang\nLanguages = 2\nTranslateEdits = teAlways\nWords = (\n" +
+          words + ")\nend\nend\n";
   return text;
 }
 
@@ -158,6 +159,13 @@ TEST_F(TextFitTest, NamesEveryControlALongerTranslationCuts) {
   }
   EXPECT_EQ(Keys(cut, 96), expected) << ::testing::PrintToString(cut);
   for (const TextFit& fit : measured) EXPECT_NE(fit.control, "Hidden1");
+  // A report names each text on one line.
+  for (const TextFit& fit : cut) {
+    if (fit.control == "Label2") {
+      EXPECT_NE(::testing::PrintToString(fit).find("\"Line one\\r\\nLine two\""), std::string::npos)
+          << fit;
+    }
+  }
   EXPECT_EQ(localizer->ActiveLanguage(), 0) << "the window is left in the language it had";
 }
 
