@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "multilang/PositionRecords.h"
 #include "tools/mltool/CommandLine.h"
 #include "tools/mltool/Extract.h"
 #include "tools/mltool/Files.h"
@@ -117,6 +118,15 @@ int Pseudo(const Arguments& args, Stage& stage, Output& output) {
     // The window keeps its font in the new language when every language has a font record.
     tk::TStrings& charSets = localizer.CharSets();
     if (charSets.Count() == languages) charSets.Add(charSets[source]);
+    // And it is laid out as the default language: a control whose record has no value for a
+    // language keeps the place of whichever language was shown before.
+    tk::TStrings& positions = localizer.Positions();
+    for (int line = 0; line < positions.Count(); ++line) {
+      std::vector<std::string> items = ml::SplitRecord(positions[line]);
+      if (items.size() != static_cast<std::size_t>(languages) + 1) continue;
+      items.push_back(items[static_cast<std::size_t>(source) + 1]);
+      positions.Put(line, ml::JoinRecord(items));
+    }
     for (Entry& entry : entries) entry.texts.emplace_back();
   }
   for (Entry& entry : entries) {

@@ -10,12 +10,12 @@
 #include "app/uninst1.h"
 #include "multilang/MLang.h"
 #include "platform/fake/FakePlatform.h"
-#include "tests/support/win32/TextFit.h"
+#include "tools/textfit/TextFit.h"
 #include "tests/toolkit/win32/Win32App.h"
 
 namespace {
 
-using testsupport::TextFit;
+using textfit::TextFit;
 
 // The controls that show a text from the window's table in every language.
 const char* const kTextControls[] = {"Label1", "Label2", "Label3", "Button1", "Button2"};
@@ -34,14 +34,14 @@ TEST_F(WindowFitTest, EveryTextFitsInEveryLanguage) {
   const std::unique_ptr<app::TForm1> form = app::CreateForm1(fake.Get());
   form->Show();
   const std::vector<TextFit> measured =
-      testsupport::MeasureTexts(*form, *form->MultiLang1, testsupport::kCheckedDpis);
+      textfit::MeasureTexts(*form, *form->MultiLang1, textfit::kCheckedDpis);
 
   std::set<std::tuple<std::string, int, int>> seen;
   for (const TextFit& fit : measured) {
     seen.emplace(fit.control, fit.language, fit.dpi);
     std::cout << fit << "\n";  // the widths, for the record
   }
-  for (const int dpi : testsupport::kCheckedDpis) {
+  for (const int dpi : textfit::kCheckedDpis) {
     for (int language = 0; language < form->MultiLang1->Languages(); ++language) {
       for (const char* name : kTextControls) {
         EXPECT_TRUE(seen.count({name, language, dpi}))
@@ -50,7 +50,7 @@ TEST_F(WindowFitTest, EveryTextFitsInEveryLanguage) {
     }
   }
   EXPECT_EQ(form->MultiLang1->Languages(), 3);
-  const std::vector<TextFit> cut = testsupport::CutTexts(measured);
+  const std::vector<TextFit> cut = textfit::CutTexts(measured);
   EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
 }
 

@@ -124,4 +124,36 @@ TEST_F(PseudoCommandTest, AddsALanguageOfPseudoTextsAndRemakesIt) {
   EXPECT_EQ(Read("uninst1.form"), once);
 }
 
+// A window whose control has a place of its own in each language, and one with a place recorded
+// for its first language only; the default language is `defaultLanguage`.
+std::string PlacedWindow(int defaultLanguage) {
+  return "object PlacedForm: TPlacedForm\n  object Label1: TLabel\n    Width = 100\n  end\n"
+         "  object Label2: TLabel\n    Width = 50\n  end\n"
+         "  object MultiLang1: TMultiLang\n    DefaultLanguage = " +
+         std::to_string(defaultLanguage) +
+         "\n    Languages = 2\n"
+         "    Words = (\n      \"Label1\"\n      \"Eins\"\n      \"One\"\n    )\n"
+         "    SwitchPositions = spControlsOnly\n"
+         "    Positions = (\n      \"label1,1.2.100.13,1.2.160.13\"\n"
+         "      \"label2,1.2.50.13\"\n    )\n  end\nend\n";
+}
+
+// Without a value of its own the pseudo-language would show Label1 at the width of whichever
+// language was shown before it: the check would measure its longer texts in another's room.
+TEST_F(PseudoCommandTest, ANewLanguageTakesTheDefaultLanguagesPlaces) {
+  const struct {
+    int defaultLanguage;
+    const char* label1;
+  } kRows[] = {{0, "label1,1.2.100.13,1.2.160.13,1.2.100.13"},
+               {1, "label1,1.2.100.13,1.2.160.13,1.2.160.13"}};
+  for (const auto& row : kRows) {
+    Write("placed.form", PlacedWindow(row.defaultLanguage));
+    ASSERT_EQ(Run({"pseudo", Path("placed.form")}), 0) << output.err;
+    const mltool::LoadedWindow window(*Read("placed.form"));
+    EXPECT_EQ(window.Localizer().Positions().Items(),
+              (std::vector<std::string>{row.label1, "label2,1.2.50.13"}))
+        << "default language " << row.defaultLanguage;
+  }
+}
+
 }  // namespace

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace testsupport {
+namespace textfit {
 
 struct DrawnText {
   std::wstring text;
@@ -40,4 +40,4 @@ struct TextExtent {
 // wider only when one word is; an unwrapped one is as wide as its longest line.
 TextExtent Measure(HWND control, const DrawnText& drawn);
 
-}  // namespace testsupport
+}  // namespace textfit

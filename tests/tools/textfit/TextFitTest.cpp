@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "multilang/MLang.h"
-#include "tests/support/win32/TextFit.h"
 #include "tests/toolkit/win32/Win32App.h"
 #include "toolkit/Description.h"
+#include "tools/textfit/TextFit.h"
 
 namespace {
 
-using testsupport::TextFit;
+using textfit::TextFit;
 
 // A control of each kind with its two texts: the first fits, the second does not.
 struct FitRow {
@@ -104,13 +104,14 @@ std::string Description() {
   std::string words;
   int top = 8;
   for (const FitRow& row : kRows) {
-    text += std::string("object ") + row.name + ": " + row.object + "\nLeft = 8\nTop = " +
-            std::to_string(top) + "\nend\n";
+    text += std::string("object ") + row.name + ": " + row.object +
+            "\nLeft = 8\nTop = " + std::to_string(top) + "\nend\n";
     top += 30;
     words += Quoted(row.name) + "\n" + Quoted(row.fits) + "\n" + Quoted(row.cut) + "\n";
   }
   text += kUntranslated;
-  text += "object MultiLang1: TMultiLang\nLanguages = 2\nTranslateEdits = teAlways\nWords = (\n" + words + ")\nend\nend\n";
+  text += "object MultiLang1: TMultiLang\nLanguages = 2\nTranslateEdits = teAlways\nWords = (\n" +
+          words + ")\nend\nend\n";
   return text;
 }
 
@@ -134,7 +135,7 @@ class TextFitTest : public Win32App {
     localizer = tk::DynamicCast<ml::TMultiLang>(form->FindOwnedComponent("MultiLang1"));
   }
   std::vector<TextFit> Measure() {
-    return testsupport::MeasureTexts(*form, *localizer, testsupport::kCheckedDpis);
+    return textfit::MeasureTexts(*form, *localizer, textfit::kCheckedDpis);
   }
 
   std::unique_ptr<tk::TForm> form;
@@ -143,7 +144,7 @@ class TextFitTest : public Win32App {
 
 TEST_F(TextFitTest, NamesEveryControlALongerTranslationCuts) {
   const std::vector<TextFit> measured = Measure();
-  const std::vector<TextFit> cut = testsupport::CutTexts(measured);
+  const std::vector<TextFit> cut = textfit::CutTexts(measured);
 
   std::set<Key> expected;
   for (const int language : {0, 1}) {
@@ -158,6 +159,13 @@ TEST_F(TextFitTest, NamesEveryControlALongerTranslationCuts) {
   }
   EXPECT_EQ(Keys(cut, 96), expected) << ::testing::PrintToString(cut);
   for (const TextFit& fit : measured) EXPECT_NE(fit.control, "Hidden1");
+  // A report names each text on one line.
+  for (const TextFit& fit : cut) {
+    if (fit.control == "Label2") {
+      EXPECT_NE(::testing::PrintToString(fit).find("\"Line one\\r\\nLine two\""), std::string::npos)
+          << fit;
+    }
+  }
   EXPECT_EQ(localizer->ActiveLanguage(), 0) << "the window is left in the language it had";
 }
 
@@ -165,10 +173,12 @@ TEST_F(TextFitTest, MeasuresInTheRoomOfEachResolution) {
   std::set<int> dpis;
   for (const TextFit& fit : Measure()) {
     // Label1 is 100 pixels wide at 96 dpi.
-    if (fit.control == "Label1") EXPECT_EQ(fit.width, MulDiv(100, fit.dpi, 96)) << fit;
+    if (fit.control == "Label1") {
+      EXPECT_EQ(fit.width, MulDiv(100, fit.dpi, 96)) << fit;
+    }
     dpis.insert(fit.dpi);
   }
-  EXPECT_EQ(dpis, std::set<int>(testsupport::kCheckedDpis.begin(), testsupport::kCheckedDpis.end()));
+  EXPECT_EQ(dpis, std::set<int>(textfit::kCheckedDpis.begin(), textfit::kCheckedDpis.end()));
   // And back at the resolution it was shown at (96 dpi in the tests' prefix).
   RECT client{};
   GetClientRect(Hwnd(*tk::DynamicCast<tk::TControl>(form->FindOwnedComponent("Label1"))), &client);

@@ -1,15 +1,16 @@
-#include "tests/support/win32/TextFit.h"
+#include "tools/textfit/TextFit.h"
 
 #include <windows.h>
 
 #include "multilang/MLBase.h"
 #include "platform/win32/Utf16.h"
-#include "tests/support/win32/DrawnTexts.h"
 #include "toolkit/Form.h"
 #include "toolkit/win32/WindowPeer.h"
 #include "toolkit/win32/native/Dpi.h"
+#include "tools/textfit/DrawnTexts.h"
+#include "tools/uidriver/TextFormat.h"
 
-namespace testsupport {
+namespace textfit {
 
 namespace {
 
@@ -72,9 +73,9 @@ void MeasureWindow(HWND form, int language, int dpi, std::vector<TextFit>& out) 
 std::ostream& operator<<(std::ostream& out, const TextFit& fit) {
   out << fit.control;
   if (!fit.item.empty()) out << ' ' << fit.item;
-  return out << " in language " << fit.language << " at " << fit.dpi << " dpi: \"" << fit.text
-             << "\" is " << fit.textWidth << " x " << fit.textHeight << " pixels in "
-             << fit.width << " x " << fit.height;
+  return out << " in language " << fit.language << " at " << fit.dpi << " dpi: \""
+             << uidriver::Escape(fit.text) << "\" is " << fit.textWidth << " x " << fit.textHeight
+             << " pixels in " << fit.width << " x " << fit.height;
 }
 
 std::vector<TextFit> MeasureTexts(tk::TForm& form, ml::TBaseMultiLang& localizer,
@@ -107,4 +108,4 @@ std::vector<TextFit> CutTexts(const std::vector<TextFit>& measured) {
   return cut;
 }
 
-}  // namespace testsupport
+}  // namespace textfit

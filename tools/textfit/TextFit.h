@@ -18,7 +18,7 @@ namespace ml {
 class TBaseMultiLang;
 }
 
-namespace testsupport {
+namespace textfit {
 
 // The resolutions a window is checked at: the layout's own and the common scales of a desktop.
 inline constexpr std::array<int, 4> kCheckedDpis{96, 120, 144, 192};
@@ -37,6 +37,7 @@ struct TextFit {
   bool Fits() const { return textWidth <= width && textHeight <= height; }
 };
 
+// One line: the text's backslashes, line breaks and tabs written as "\\", "\r", "\n", "\t".
 std::ostream& operator<<(std::ostream& out, const TextFit& fit);
 
 // Measures every text that a visible control of `form` draws, for each language of `localizer`
@@ -49,4 +50,4 @@ std::vector<TextFit> MeasureTexts(tk::TForm& form, ml::TBaseMultiLang& localizer
 // The measured texts that do not fit.
 std::vector<TextFit> CutTexts(const std::vector<TextFit>& measured);
 
-}  // namespace testsupport
+}  // namespace textfit

@@ -1,4 +1,4 @@
-#include "tests/support/win32/DrawnTexts.h"
+#include "tools/textfit/DrawnTexts.h"
 
 // The common controls need the base declarations first.
 #include <commctrl.h>
@@ -10,7 +10,7 @@
 #include "toolkit/win32/native/StatusBar.h"
 #include "toolkit/win32/native/StringList.h"
 
-namespace testsupport {
+namespace textfit {
 
 namespace {
 
@@ -235,4 +235,4 @@ TextExtent Measure(HWND control, const DrawnText& drawn) {
   return TextExtent{static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top)};
 }
 
-}  // namespace testsupport
+}  // namespace textfit
