@@ -33,13 +33,13 @@ bool ListView::SetColumns(const std::vector<ColumnSpec>& specs) const {
   const int before = ColumnCount();
   const int wanted = static_cast<int>(specs.size());
   for (int i = 0; i < wanted; ++i) {
-    const ColumnSpec& spec = specs[static_cast<std::size_t>(i)];
+    const ColumnSpec& given = specs[static_cast<std::size_t>(i)];
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = spec.format;
-    column.cx = spec.width;
+    column.fmt = given.format;
+    column.cx = given.width;
     detail::WriteItemText(*this, i < before ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW,
-                          static_cast<WPARAM>(i), column, spec.caption);
+                          static_cast<WPARAM>(i), column, given.caption);
   }
   for (int i = before - 1; i >= wanted; --i) Send(LVM_DELETECOLUMN, static_cast<WPARAM>(i));
   return before != wanted;
