@@ -1,4 +1,4 @@
-// The built uninstzova.exe as Explorer sees it: its version information and its icon, read from
+// The built uninstzova.exe as Explorer sees it: its version information, manifest and icon, read from
 // the file the way Windows reads them. The test runs in the program's build directory.
 #include <gtest/gtest.h>
 
@@ -79,6 +79,23 @@ TEST(ExeResourcesTest, FixedVersionMatchesTheText) {
   EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
   EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
   EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+}
+
+// The manifest names the program's assembly with the version Explorer shows, and the program asks
+// for per-monitor resolution.
+TEST(ExeResourcesTest, TheManifestCarriesTheVersionAndTheDpiAwareness) {
+  const plat::UniqueModule exe(
+      LoadLibraryExW(kExe, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  ASSERT_TRUE(exe);
+  HRSRC found = FindResourceW(exe.Get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr) << "no manifest";
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(exe.Get(), found)));
+  ASSERT_NE(bytes, nullptr);
+  const std::string manifest(bytes, SizeofResource(exe.Get(), found));
+  EXPECT_NE(manifest.find("name=\"Trelvia.Uninstaller\" version=\"" ZOVA_VERSION_TEXT "\""),
+            std::string::npos)
+      << manifest;
+  EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos) << manifest;
 }
 
 BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
